@@ -1,0 +1,17 @@
+// The platform clipboard, as the draw engine sees it.
+#pragma once
+
+#include <string_view>
+
+namespace lotwheel {
+
+class Clipboard {
+ public:
+  virtual ~Clipboard() = default;
+  // Empties the clipboard, in every format.
+  virtual void Clear() = 0;
+  // Places a text in the platform's plain-text format.
+  virtual void SetText(std::u16string_view text) = 0;
+};
+
+}  // namespace lotwheel

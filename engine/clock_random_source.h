@@ -1,0 +1,33 @@
+// The default RandomSource: xoshiro256** reseeded from a nanosecond clock.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <functional>
+
+#include "engine/random_source.h"
+
+namespace lotwheel {
+
+class ClockRandomSource final : public RandomSource {
+ public:
+  // Nanoseconds from some fixed point; only differences between readings and
+  // their low bits matter.
+  using Clock = std::function<uint64_t()>;
+
+  // Starts from std::random_device and the steady clock.
+  ClockRandomSource();
+  // Deterministic: a fixed starting seed and a clock that tests control.
+  ClockRandomSource(uint64_t seed, Clock clock);
+
+  void Reseed() override;
+  float Next() override;
+
+ private:
+  uint64_t NextBits();
+
+  std::array<uint64_t, 4> state_;
+  Clock clock_;
+};
+
+}  // namespace lotwheel

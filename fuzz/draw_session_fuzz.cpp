@@ -1,0 +1,5 @@
+// Placeholder, filled in with the engine.
+#include <cstddef>
+#include <cstdint>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t*, size_t) { return 0; }

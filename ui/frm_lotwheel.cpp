@@ -1,0 +1,5 @@
+#include "ui/frm_lotwheel.h"
+
+frmLotwheel::frmLotwheel(QWidget* parent) : QWidget(parent) {
+  setObjectName(QStringLiteral("frmLotwheel"));
+}
