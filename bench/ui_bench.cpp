@@ -1,0 +1,4 @@
+// Placeholder, filled in with the main window.
+#include <benchmark/benchmark.h>
+
+BENCHMARK_MAIN();

@@ -1,0 +1,8 @@
+// The Japanese gothic face that two controls ask for, with its stand-ins.
+#pragma once
+
+#include <QFont>
+
+// "ＭＳ Ｐゴシック" at the given size, falling back to faces that look alike
+// where it is missing.
+QFont GothicFont(qreal point_size, bool bold, bool italic = false);
