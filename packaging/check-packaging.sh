@@ -1,0 +1,230 @@
+#!/usr/bin/env bash
+# Checks the desktop integration of a built tree: the version text, the menu
+# entry and software centre record, an install into a scratch prefix, the
+# Debian package and the Windows version record.
+# Usage: packaging/check-packaging.sh BUILD_DIR
+set -euo pipefail
+
+ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+BUILD="$(cd "${1:?usage: check-packaging.sh BUILD_DIR}" && pwd)"
+APP_ID=org.example.Lotwheel
+PRODUCT_NAME="Z.Q Lotwheel for Tournament Basic"
+DESCRIPTION="簡易抽選ソフトウェア"
+
+SCRATCH="$(mktemp -d /tmp/lotwheel-packaging.XXXXXX)"
+trap 'rm -rf "$SCRATCH"' EXIT
+
+failures=0
+fail() {
+  echo "FAIL: $*" >&2
+  failures=$((failures + 1))
+}
+pass() { echo "ok: $*"; }
+
+# expect_equal WHAT EXPECTED ACTUAL
+expect_equal() {
+  if [ "$2" == "$3" ]; then
+    pass "$1"
+  else
+    fail "$1: expected '$2', got '$3'"
+  fi
+}
+
+for tool in desktop-file-validate appstreamcli dpkg-deb cpack file \
+  x86_64-w64-mingw32-windres cpp iconv od; do
+  command -v "$tool" >/dev/null || { echo "FAIL: $tool is not installed" >&2; exit 1; }
+done
+
+VERSION_LINE_TOOL="$BUILD/packaging/lotwheel_version_line"
+[ -x "$VERSION_LINE_TOOL" ] || { echo "FAIL: $VERSION_LINE_TOOL is not built" >&2; exit 1; }
+
+# The version window's line without its "Version:" label: what every piece of
+# metadata must say.
+version_line="$("$VERSION_LINE_TOOL")"
+VERSION_TEXT="${version_line#Version:}"
+[ "$VERSION_TEXT" != "$version_line" ] ||
+  { echo "FAIL: version line '$version_line' lacks 'Version:'" >&2; exit 1; }
+IFS=. read -r v_major v_minor v_revision <<<"$VERSION_TEXT"
+# The Windows record's four numbers: major, minor, 0, revision.
+VERSION_FIELDS="$((10#$v_major)), $((10#$v_minor)), 0, $((10#$v_revision))"
+
+echo "-- version text: CMake against the version window"
+# Padding, a number longer than its width, zeros and the current version.
+while read -r major minor revision; do
+  from_cmake="$(cmake -DMAJOR="$major" -DMINOR="$minor" -DREVISION="$revision" \
+    -P "$ROOT/cmake/LotwheelVersion.cmake")"
+  from_window="$("$VERSION_LINE_TOOL" "$major" "$minor" "$revision")"
+  expect_equal "version text of $major $minor $revision" \
+    "${from_window#Version:}" "$from_cmake"
+done <<EOF
+$((10#$v_major)) $((10#$v_minor)) $((10#$v_revision))
+0 0 0
+2 10 100
+12 345 67890
+1 99 9999
+EOF
+
+echo "-- install into a scratch prefix"
+PREFIX="$SCRATCH/prefix"
+cmake --install "$BUILD" --prefix "$PREFIX" >"$SCRATCH/install.log" ||
+  { cat "$SCRATCH/install.log" >&2; echo "FAIL: cmake --install" >&2; exit 1; }
+EXPECTED_FILES="bin/lotwheel
+share/applications/$APP_ID.desktop
+share/icons/hicolor/16x16/apps/$APP_ID.png
+share/icons/hicolor/32x32/apps/$APP_ID.png
+share/metainfo/$APP_ID.metainfo.xml"
+installed="$(cd "$PREFIX" && find . ! -type d | sed 's|^\./||' | LC_ALL=C sort)"
+expect_equal "installed files" "$EXPECTED_FILES" "$installed"
+
+DESKTOP="$PREFIX/share/applications/$APP_ID.desktop"
+METAINFO="$PREFIX/share/metainfo/$APP_ID.metainfo.xml"
+
+echo "-- desktop entry"
+if out="$(desktop-file-validate "$DESKTOP" 2>&1)" && [ -z "$out" ]; then
+  pass "desktop-file-validate is clean"
+else
+  fail "desktop-file-validate: $out"
+fi
+# desktop_value KEY: the value of KEY in the [Desktop Entry] group.
+desktop_value() {
+  sed -n '/^\[Desktop Entry\]/,/^\[/{s/^'"$1"'=//p}' "$DESKTOP"
+}
+while IFS='|' read -r key value; do
+  expect_equal "desktop entry $key" "$value" "$(desktop_value "$key")"
+done <<EOF
+Type|Application
+Name|$PRODUCT_NAME
+Comment|$DESCRIPTION
+Exec|lotwheel
+Icon|$APP_ID
+Terminal|false
+Categories|Utility;
+X-Lotwheel-Version|$VERSION_TEXT
+EOF
+
+echo "-- AppStream metainfo"
+# Info lines are allowed; warnings and errors are not.
+if out="$(appstreamcli validate --no-net "$METAINFO" 2>&1)" &&
+  ! grep -q '^[EW]:' <<<"$out"; then
+  pass "appstreamcli validate passes"
+else
+  fail "appstreamcli validate: $out"
+fi
+# Collapsed to one line so that each element can be matched whole.
+metainfo="$(tr -s ' \n' ' ' <"$METAINFO")"
+for element in "<id>$APP_ID</id>" "<name>$PRODUCT_NAME</name>" \
+  "<summary>$DESCRIPTION</summary>" \
+  "<launchable type=\"desktop-id\">$APP_ID.desktop</launchable>" \
+  "<release version=\"$VERSION_TEXT\""; do
+  if grep -qF "$element" <<<"$metainfo"; then
+    pass "metainfo has $element"
+  else
+    fail "metainfo lacks $element"
+  fi
+done
+releases="$(grep -o '<release [^>]*version="[^"]*"' <<<"$metainfo" | wc -l)"
+expect_equal "metainfo release count" 1 "$releases"
+
+echo "-- icons"
+for size in 16 32; do
+  kind="$(file -b "$PREFIX/share/icons/hicolor/${size}x${size}/apps/$APP_ID.png")"
+  case "$kind" in
+    "PNG image data, $size x $size,"*) pass "${size}x${size} icon is a $size x $size PNG" ;;
+    *) fail "${size}x${size} icon is '$kind'" ;;
+  esac
+done
+
+echo "-- the installed program starts"
+# Still running after a second means it opened its window and waits for input.
+set +e
+QT_QPA_PLATFORM=offscreen timeout 2 "$PREFIX/bin/lotwheel" >"$SCRATCH/run.log" 2>&1
+status=$?
+set -e
+if [ "$status" -eq 124 ]; then
+  pass "installed lotwheel runs"
+else
+  fail "installed lotwheel ended with status $status: $(cat "$SCRATCH/run.log")"
+fi
+
+echo "-- Debian package"
+if cpack --config "$BUILD/CPackConfig.cmake" -G DEB -B "$SCRATCH/deb" \
+  >"$SCRATCH/cpack.log" 2>&1; then
+  pass "cpack -G DEB"
+else
+  cat "$SCRATCH/cpack.log" >&2
+  fail "cpack -G DEB"
+fi
+deb="$(find "$SCRATCH/deb" -maxdepth 1 -name 'lotwheel_*.deb' | head -n 1)"
+if [ -z "$deb" ]; then
+  fail "no lotwheel_*.deb was made"
+else
+  pass "made $(basename "$deb")"
+  info="$(dpkg-deb --info "$deb")"
+  # control_field NAME: one field of the package's control file.
+  control_field() { dpkg-deb --field "$deb" "$1"; }
+  expect_equal "package name" lotwheel "$(control_field Package)"
+  expect_equal "package section" utils "$(control_field Section)"
+  expect_equal "package maintainer" "Z.Q Project <dev@zq.example.org>" \
+    "$(control_field Maintainer)"
+  depends="$(control_field Depends)"
+  for dependency in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins \
+    fonts-ipafont-gothic; do
+    if grep -qE "(^|, )$dependency( |,|$)" <<<"$depends"; then
+      pass "package depends on $dependency"
+    else
+      fail "package does not depend on $dependency (Depends: $depends)"
+    fi
+  done
+  grep -q "Depends: " <<<"$info" || fail "dpkg-deb --info shows no Depends"
+  contents="$(dpkg-deb --contents "$deb" | awk '$1 !~ /^d/ {print $NF}' |
+    sed 's|^\./usr/||' | LC_ALL=C sort)"
+  expect_equal "package contents under /usr" "$EXPECTED_FILES" "$contents"
+fi
+
+echo "-- Windows version record"
+RC="$BUILD/generated/lotwheel.rc"
+# Debian has no cross C compiler for windres's default preprocessor; the host
+# cpp does the same job for a resource script.
+if x86_64-w64-mingw32-windres --preprocessor=cpp -i "$RC" -O res \
+  -o "$SCRATCH/lotwheel.res" 2>"$SCRATCH/windres.log" &&
+  x86_64-w64-mingw32-windres --preprocessor=cpp -i "$RC" -O coff \
+    -o "$SCRATCH/lotwheel_rc.o" 2>>"$SCRATCH/windres.log"; then
+  pass "windres compiles $RC"
+  # Read back from the compiled resource, not from the script.
+  decompiled="$(x86_64-w64-mingw32-windres -i "$SCRATCH/lotwheel.res" -O rc)"
+  trimmed="$(sed 's/^ *//; s/ *$//' <<<"$decompiled")"
+  # windres writes strings beyond ASCII as L"\xNNNN..." UTF-16 escapes.
+  utf16_escaped() {
+    printf '%s' "$1" | iconv -f UTF-8 -t UTF-16BE | od -An -v -tx1 |
+      tr -d ' \n' | sed 's/\(....\)/\\x\1/g'
+  }
+  for line in "FILEVERSION $VERSION_FIELDS" "PRODUCTVERSION $VERSION_FIELDS" \
+    "BLOCK \"041104B0\"" \
+    "VALUE \"FileDescription\", L\"$(utf16_escaped "$DESCRIPTION")\"" \
+    "VALUE \"ProductName\", \"$PRODUCT_NAME\"" \
+    "VALUE \"FileVersion\", \"$VERSION_TEXT\"" \
+    "VALUE \"ProductVersion\", \"$VERSION_TEXT\"" \
+    "VALUE \"Translation\", 0x411, 1200"; do
+    if grep -qxF "$line" <<<"$trimmed"; then
+      pass "resource has: $line"
+    else
+      fail "resource lacks: $line"
+    fi
+  done
+  if grep -q '^"IDI_ICON1" 14 /\* RT_GROUP_ICON \*/' <<<"$trimmed"; then
+    pass "resource has the program's icon IDI_ICON1"
+  else
+    fail "resource lacks the icon group IDI_ICON1"
+  fi
+  icons="$(grep -c '^[0-9]* 3 /\* RT_ICON \*/' <<<"$decompiled" || true)"
+  expect_equal "icon images in the resource" 2 "$icons"
+else
+  cat "$SCRATCH/windres.log" >&2
+  fail "windres cannot compile $RC"
+fi
+
+if [ "$failures" -ne 0 ]; then
+  echo "== packaging: $failures check(s) failed" >&2
+  exit 1
+fi
+echo "== packaging checks passed"
