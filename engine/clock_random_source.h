@@ -25,9 +25,14 @@ class ClockRandomSource final : public RandomSource {
 
  private:
   uint64_t NextBits();
+  // XORs a SplitMix64 stream started from key into the state.
+  void MixIn(uint64_t key);
 
-  std::array<uint64_t, 4> state_;
+  std::array<uint64_t, 4> state_{};
   Clock clock_;
+  // Counts the reseeds, so that two within one clock tick mix in different
+  // values even when nothing was drawn between them.
+  uint64_t reseeds_ = 0;
 };
 
 }  // namespace lotwheel

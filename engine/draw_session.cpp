@@ -1,11 +1,39 @@
-// Provisional draw engine: the literal algorithm, to be replaced.
+// The two lists of a draw and every operation on them.
 #include "engine/draw_session.h"
 
 #include <cmath>
-#include <cstdlib>
-#include <string>
+#include <optional>
+#include <utility>
+
+#include "engine/count_reader.h"
+#include "engine/position_picker.h"
 
 namespace lotwheel {
+namespace {
+
+constexpr std::u16string_view kLineBreak = u"\r\n";
+
+// How many pieces a non-empty text gives: one more than its CR LF pairs.
+size_t CountPieces(std::u16string_view text) {
+  size_t pieces = 1;
+  for (size_t at = text.find(kLineBreak); at != std::u16string_view::npos;
+       at = text.find(kLineBreak, at + kLineBreak.size())) {
+    ++pieces;
+  }
+  return pieces;
+}
+
+// The pick position among m entries for a value r from the generator. A
+// generator that breaks its promise of 0 <= r < 1 is held inside the list
+// rather than let loose on memory.
+int32_t PickIndex(int32_t m, float r) {
+  double i = std::floor(static_cast<double>(m) * static_cast<double>(r));
+  if (!(i >= 0.0)) return 0;  // also NaN
+  if (i >= static_cast<double>(m)) return m - 1;
+  return static_cast<int32_t>(i);
+}
+
+}  // namespace
 
 DrawSession::DrawSession()
     : DrawSession(std::make_unique<ClockRandomSource>()) {}
@@ -15,20 +43,19 @@ DrawSession::DrawSession(std::unique_ptr<RandomSource> random)
 
 AddOutcome DrawSession::AddLines(std::u16string_view text) {
   if (text.empty()) return AddOutcome::Added;
-  std::vector<std::u16string> pieces;
-  size_t start = 0;
-  for (;;) {
-    size_t cut = text.find(u"\r\n", start);
-    if (cut == std::u16string_view::npos) {
-      pieces.emplace_back(text.substr(start));
-      break;
-    }
-    pieces.emplace_back(text.substr(start, cut - start));
-    start = cut + 2;
-  }
-  if (source_.size() + pieces.size() > size_t(kMaxEntries))
+  const size_t pieces = CountPieces(text);
+  // All or nothing: a text that does not fit leaves the list as it was.
+  if (pieces > static_cast<size_t>(kMaxEntries) - source_.size()) {
     return AddOutcome::SourceFull;
-  for (auto& piece : pieces) source_.push_back(std::move(piece));
+  }
+  source_.reserve(source_.size() + pieces);
+  size_t start = 0;
+  for (size_t cut = text.find(kLineBreak); cut != std::u16string_view::npos;
+       cut = text.find(kLineBreak, start)) {
+    source_.emplace_back(text.substr(start, cut - start));
+    start = cut + kLineBreak.size();
+  }
+  source_.emplace_back(text.substr(start));
   return AddOutcome::Added;
 }
 
@@ -38,37 +65,66 @@ void DrawSession::ClearLists() {
 }
 
 DrawOutcome DrawSession::Draw(std::u16string_view count_text) {
-  std::string ascii;
-  for (char16_t c : count_text) {
-    if (c > 0x7f) return DrawOutcome::InvalidCount;
-    ascii.push_back(static_cast<char>(c));
+  const std::optional<double> value = CountReader::Read(count_text);
+  if (!value) return DrawOutcome::InvalidCount;
+  // Compared as a double: no count, however large, is narrowed first.
+  const double wanted = std::floor(*value);
+  const auto n = static_cast<int32_t>(source_.size());
+  if (wanted > static_cast<double>(n)) return DrawOutcome::NotEnoughEntries;
+
+  int32_t count = 0;  // below zero nothing moves, so it stays 0
+  if (wanted == 0.0) {
+    count = n;
+  } else if (wanted > 0.0) {
+    count = static_cast<int32_t>(wanted);  // at most n here
   }
-  char* end = nullptr;
-  double value = std::strtod(ascii.c_str(), &end);
-  if (ascii.empty() || *end != '\0') return DrawOutcome::InvalidCount;
-  double w = std::floor(value);
-  double n = static_cast<double>(source_.size());
-  if (w > n) return DrawOutcome::NotEnoughEntries;
-  int d = w == 0 ? static_cast<int>(n) : (w < 0 ? 0 : static_cast<int>(w));
-  if (output_.size() + d > size_t(kMaxEntries)) return DrawOutcome::OutputFull;
+  if (static_cast<int32_t>(output_.size()) + count > kMaxEntries) {
+    return DrawOutcome::OutputFull;
+  }
+
   random_->Reseed();
-  for (int k = 0; k < d; ++k) {
-    double r = random_->Next();
-    auto i = static_cast<size_t>(std::floor(source_.size() * r));
-    output_.push_back(std::move(source_[i]));
-    source_.erase(source_.begin() + i);
-  }
+  if (count > 0) Pick(count);
   return DrawOutcome::Drawn;
 }
 
+void DrawSession::Pick(int32_t count) {
+  // Gives the picks of removing each drawn entry from the middle of the
+  // list, but finds "the i-th survivor" in a tree instead of shifting the
+  // list at each pass; the survivors close up once at the end.
+  PositionPicker picker(static_cast<int32_t>(source_.size()));
+  std::vector<bool> taken(source_.size(), false);
+  output_.reserve(output_.size() + static_cast<size_t>(count));
+  for (int32_t k = 0; k < count; ++k) {
+    const float r = random_->Next();
+    const int32_t position = picker.Take(PickIndex(picker.Remaining(), r));
+    output_.push_back(std::move(source_[static_cast<size_t>(position)]));
+    taken[static_cast<size_t>(position)] = true;
+  }
+  size_t kept = 0;
+  for (size_t j = 0; j < source_.size(); ++j) {
+    if (taken[j]) continue;
+    if (kept != j) source_[kept] = std::move(source_[j]);
+    ++kept;
+  }
+  source_.resize(kept);
+}
+
 std::u16string DrawSession::ExportText() const {
+  size_t length = 0;
+  for (const auto& entry : output_) length += entry.size() + kLineBreak.size();
   std::u16string text;
-  for (const auto& entry : output_) text += entry + u"\r\n";
+  text.reserve(length);
+  for (const auto& entry : output_) {
+    text += entry;
+    text += kLineBreak;
+  }
   return text;
 }
 
 void DrawSession::CopyOutput(Clipboard& clipboard) const {
-  std::u16string text = ExportText();
+  // Built before the clipboard is touched, so a failure to build it leaves
+  // the clipboard as it was.
+  const std::u16string text = ExportText();
   clipboard.Clear();
   clipboard.SetText(text);
 }
@@ -76,14 +132,17 @@ void DrawSession::CopyOutput(Clipboard& clipboard) const {
 int16_t DrawSession::SourceCount() const {
   return static_cast<int16_t>(source_.size());
 }
+
 const std::u16string& DrawSession::SourceAt(int16_t position) const {
-  return source_.at(position);
+  return source_.at(static_cast<size_t>(position));
 }
+
 int16_t DrawSession::OutputCount() const {
   return static_cast<int16_t>(output_.size());
 }
+
 const std::u16string& DrawSession::OutputAt(int16_t position) const {
-  return output_.at(position);
+  return output_.at(static_cast<size_t>(position));
 }
 
 }  // namespace lotwheel

@@ -39,6 +39,9 @@ class DrawSession {
   const std::u16string& OutputAt(int16_t position) const;
 
  private:
+  // Moves count entries (1..SourceCount) at random to the output's end.
+  void Pick(int32_t count);
+
   std::vector<std::u16string> source_;
   std::vector<std::u16string> output_;
   std::unique_ptr<RandomSource> random_;

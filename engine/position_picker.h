@@ -1,0 +1,29 @@
+// Picks the k-th remaining position out of 0..n-1 and takes it away, in
+// logarithmic time, so that a draw never shifts the list it draws from.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+namespace lotwheel {
+
+class PositionPicker final {
+ public:
+  // All positions 0..count-1 start out remaining.
+  explicit PositionPicker(int32_t count);
+
+  int32_t Remaining() const { return remaining_; }
+  // Takes away the position that stands at rank (0-based) among those still
+  // remaining, in their original order, and returns it.
+  // Requires 0 <= rank < Remaining().
+  int32_t Take(int32_t rank);
+
+ private:
+  // Fenwick tree over positions, 1-based: tree_[j] counts the remaining
+  // positions in (j - lowbit(j), j].
+  std::vector<int32_t> tree_;
+  int32_t top_step_ = 0;  // the highest power of two not above the size
+  int32_t remaining_ = 0;
+};
+
+}  // namespace lotwheel
