@@ -115,11 +115,15 @@ std::optional<double> CountReader::Read(std::u16string_view text) {
   if (!pieces) return std::nullopt;
 
   // from_chars reads the C locale's form whatever locale the program runs in;
-  // it is fed a canonical text: digits, point, exponent, no sign.
-  std::string canonical = pieces->digits;
-  canonical.insert(static_cast<size_t>(pieces->point), ".");
-  if (pieces->point == 0) canonical.insert(0, "0");
-  canonical += "e" + std::to_string(pieces->exponent);
+  // it is fed a canonical text: digits, point, exponent, no sign. The
+  // leading zero changes no value and gives ".5" a digit before the point.
+  const auto point = static_cast<size_t>(pieces->point);
+  std::string canonical = "0";
+  canonical.append(pieces->digits, 0, point);
+  canonical.push_back('.');
+  canonical.append(pieces->digits, point);
+  canonical.push_back('e');
+  canonical.append(std::to_string(pieces->exponent));
 
   double magnitude = 0.0;
   auto [end, error] = std::from_chars(
