@@ -1,0 +1,12 @@
+// Hands a web address to the user's browser.
+#include "ui/open_address.h"
+
+#include <QDesktopServices>
+
+namespace lotwheel {
+
+void OpenAddress(const QUrl& address) {
+  (void)QDesktopServices::openUrl(address);
+}
+
+}  // namespace lotwheel
