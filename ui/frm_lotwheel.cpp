@@ -70,6 +70,11 @@ frmLotwheel::frmLotwheel(QWidget* parent)
   setWindowTitle(QStringLiteral("Z.Q Lotwheel for Tournament Basic"));
   setWindowIcon(QIcon(QStringLiteral(":/lotwheel/art/lotwheel.ico")));
   setFixedSize(360, 441);
+  // The fixed layout is measured for a 9-point interface font: keep the
+  // desktop's face but not a larger size, which would cut captions off.
+  QFont interface_font = font();
+  interface_font.setPointSize(9);
+  setFont(interface_font);
 
   source_model_ =
       new EntryListModel(session_, EntryListModel::Which::Source, this);
