@@ -474,7 +474,7 @@ class MainWindowTest : public QObject {
     QVERIFY(metrics.height() <= control->height());
   }
 
-  void WindowCannotBeResizedMinimizedOrMaximized() {
+  void WindowHasItsIconAndCannotBeResized() {
     Window window;
     QCOMPARE(window->minimumSize(), QSize(360, 441));
     QCOMPARE(window->maximumSize(), QSize(360, 441));
@@ -482,6 +482,9 @@ class MainWindowTest : public QObject {
     QVERIFY(flags & Qt::WindowCloseButtonHint);
     QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
     QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
+    const QList<QSize> icon_sizes = window->windowIcon().availableSizes();
+    QVERIFY(icon_sizes.contains(QSize(16, 16)));
+    QVERIFY(icon_sizes.contains(QSize(32, 32)));
   }
 
   void ListRowsShowLoneBreaksVisibly() {
