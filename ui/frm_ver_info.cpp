@@ -61,6 +61,9 @@ void frmVerInfo::ShowModal(QWidget* parent) {
   QPointer<frmVerInfo> window = new frmVerInfo(parent);
   window->exec();
   delete window.data();
+  // The focus goes back to the window that opened this one; not every
+  // window manager hands it back by itself.
+  if (parent != nullptr) parent->window()->activateWindow();
 }
 
 frmVerInfo::frmVerInfo(QWidget* parent) : QDialog(parent) {

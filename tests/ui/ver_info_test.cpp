@@ -3,15 +3,19 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QLabel>
+#include <QLineEdit>
+#include <QListView>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QWindow>
 #include <climits>
 #include <functional>
 
 #include "ui/cursor_file.h"
+#include "ui/frm_lotwheel.h"
 #include "ui/frm_ver_info.h"
 #include "ui/ver_info_texts.h"
 #include "ui/version_line.h"
@@ -29,35 +33,41 @@ const QUrl kAuthorUrl(
 struct Visit {
   bool opened = false;     // the window came up and the visit ran
   bool left_open = false;  // still open after the visit, closed by force
+  bool finished = false;   // the visit is over
   QPointer<QWidget> window;
 };
 
-// Queues `inside` to run on the version window once `open` has put it on
-// screen modally, then calls `open`, which returns when the window is closed.
+// Runs `inside` on the modal window that `open` brings up, then returns once
+// the window is gone; `open` may return before the window opens (an access
+// key clicks its button a moment later). The window is looked for by a timer
+// that never waits itself, so a window that opens late is still found.
 // Checks belong after the call, on the returned Visit: a failed check inside
 // the timer would only leave the lambda.
 Visit VisitModal(const std::function<void()>& open,
                  const std::function<void(QWidget*)>& inside) {
   Visit visit;
-  QTimer::singleShot(0, [&visit, &inside] {
-    QWidget* modal = nullptr;
-    if (!QTest::qWaitFor([&modal] {
-          modal = QApplication::activeModalWidget();
-          return modal != nullptr;
-        })) {
-      return;
-    }
+  QTimer poll;
+  poll.setInterval(5);
+  QObject::connect(&poll, &QTimer::timeout, [&visit, &inside, &poll] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal == nullptr) return;
+    poll.stop();
     visit.window = modal;
     modal->activateWindow();
-    if (!QTest::qWaitForWindowActive(modal)) return;
-    visit.opened = true;
-    inside(modal);
+    if (QTest::qWaitForWindowActive(modal)) {
+      visit.opened = true;
+      inside(modal);
+    }
     if (visit.window && visit.window->isVisible()) {
       visit.left_open = true;
       visit.window->close();
     }
+    visit.finished = true;
   });
+  poll.start();
   open();
+  (void)QTest::qWaitFor([&visit] { return visit.finished; });
+  poll.stop();
   return visit;
 }
 
@@ -68,6 +78,25 @@ Visit VisitVersionWindow(const std::function<void(QWidget*)>& inside) {
 template <typename T>
 T* Child(QWidget* window, const char* name) {
   return window->findChild<T*>(QString::fromLatin1(name));
+}
+
+// The entries a list shows, top to bottom.
+QStringList Rows(QWidget* window, const char* list_name) {
+  QStringList rows;
+  const QAbstractItemModel* model =
+      Child<QListView>(window, list_name)->model();
+  for (int row = 0; row < model->rowCount(); ++row) {
+    rows << model->index(row, 0).data().toString();
+  }
+  return rows;
+}
+
+// What the main window shows in its lists and boxes.
+QStringList MainWindowState(QWidget* main) {
+  return Rows(main, "lstMoto") + QStringList{QStringLiteral("|")} +
+         Rows(main, "lstAto") + QStringList{QStringLiteral("|")} +
+         QStringList{Child<QPlainTextEdit>(main, "txtAdd")->toPlainText(),
+                     Child<QLineEdit>(main, "txtHowWho")->text()};
 }
 
 // Keeps the addresses that the window asks the desktop to open.
@@ -374,6 +403,71 @@ class VerInfoTest : public QObject {
     credits.chop(2);
     QCOMPARE(shown_again,
              credits.replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+  }
+
+  // --- From the main window -----------------------------------------------
+  void OpeningFromTheMainWindow_data() {
+    QTest::addColumn<bool>("by_key");
+    QTest::newRow("button clicked") << false;
+    QTest::newRow("Alt+V") << true;
+  }
+  void OpeningFromTheMainWindow() {
+    QFETCH(bool, by_key);
+    frmLotwheel main;
+    main.show();
+    QVERIFY(QTest::qWaitForWindowActive(&main));
+    // Something in both lists, the entry box and the count box.
+    Child<QPlainTextEdit>(&main, "txtAdd")
+        ->setPlainText(QStringLiteral("alpha\nbravo\ncharlie"));
+    QTest::mouseClick(Child<QPushButton>(&main, "cmdAdd"), Qt::LeftButton);
+    Child<QLineEdit>(&main, "txtHowWho")->setText(QStringLiteral("1"));
+    QTest::mouseClick(Child<QPushButton>(&main, "cmdBuild"), Qt::LeftButton);
+    const QStringList before = MainWindowState(&main);
+    QCOMPARE(Rows(&main, "lstAto").size(), 1);
+
+    QString title;
+    QStringList while_open;
+    const Visit visit = VisitModal(
+        [&main, by_key] {
+          auto* button = Child<QPushButton>(&main, "cmdVerInfo");
+          if (by_key) {
+            QTest::keyClick(&main, Qt::Key_V, Qt::AltModifier);
+          } else {
+            QTest::mouseClick(button, Qt::LeftButton);
+          }
+        },
+        [&](QWidget* window) {
+          title = window->windowTitle();
+          // The main window takes no clicks or keys while the version window
+          // is up. They go in through its native window, as the user's
+          // would; sent straight to a widget they would skip the modal check.
+          QWindow* native = main.windowHandle();
+          for (const char* name : {"cmdClear", "cmdBuild"}) {
+            auto* button = Child<QPushButton>(&main, name);
+            QTest::mouseClick(native, Qt::LeftButton, {},
+                              button->mapTo(&main, button->rect().center()));
+          }
+          QTest::keyClick(native, Qt::Key_C, Qt::AltModifier);
+          while_open = MainWindowState(&main);
+          QTest::mouseClick(Child<QPushButton>(window, "cmdOK"),
+                            Qt::LeftButton);
+        });
+    QVERIFY(visit.opened);
+    QVERIFY(!visit.left_open);
+    QCOMPARE(
+        title,
+        QStringLiteral("Z.Q Lotwheel for Tournament Basic Version Infomation"));
+    QCOMPARE(while_open, before);
+    QCOMPARE(MainWindowState(&main), before);
+    QTRY_VERIFY(visit.window.isNull());
+    // And it works as before: the same click on the clear button now empties
+    // both lists.
+    QTRY_VERIFY(main.isActiveWindow());
+    auto* clear = Child<QPushButton>(&main, "cmdClear");
+    QTest::mouseClick(main.windowHandle(), Qt::LeftButton, {},
+                      clear->mapTo(&main, clear->rect().center()));
+    QVERIFY(Rows(&main, "lstMoto").isEmpty());
+    QVERIFY(Rows(&main, "lstAto").isEmpty());
   }
 
   // --- The banners as links -----------------------------------------------
