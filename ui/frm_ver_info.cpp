@@ -56,14 +56,16 @@ QString CreditsForDisplay() {
 }  // namespace
 
 void frmVerInfo::ShowModal(QWidget* parent) {
-  // Held through a guard: should the parent go away while the window is
-  // open, it takes the window with it and nothing is deleted twice.
+  // Both held through guards: should the parent go away while the window is
+  // open, it takes the window with it and nothing is deleted or touched
+  // after that.
+  const QPointer<QWidget> owner = parent;
   QPointer<frmVerInfo> window = new frmVerInfo(parent);
   window->exec();
   delete window.data();
   // The focus goes back to the window that opened this one; not every
   // window manager hands it back by itself.
-  if (parent != nullptr) parent->window()->activateWindow();
+  if (owner) owner->window()->activateWindow();
 }
 
 frmVerInfo::frmVerInfo(QWidget* parent) : QDialog(parent) {
