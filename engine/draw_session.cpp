@@ -13,11 +13,21 @@ namespace {
 
 constexpr std::u16string_view kLineBreak = u"\r\n";
 
-// How many pieces a non-empty text gives: one more than its CR LF pairs.
-size_t CountPieces(std::u16string_view text) {
+// Where the next CR LF starts, at or after from; npos when there is none.
+size_t FindLineBreak(std::u16string_view text, size_t from) {
+  for (size_t i = from; i + 1 < text.size(); ++i) {
+    if (text[i] == u'\r' && text[i + 1] == u'\n') return i;
+  }
+  return std::u16string_view::npos;
+}
+
+// How many pieces a non-empty text gives, one more than its CR LF pairs,
+// counted no further than past `room`: a huge paste is refused early.
+size_t CountPieces(std::u16string_view text, size_t room) {
   size_t pieces = 1;
-  for (size_t at = text.find(kLineBreak); at != std::u16string_view::npos;
-       at = text.find(kLineBreak, at + kLineBreak.size())) {
+  for (size_t at = FindLineBreak(text, 0);
+       at != std::u16string_view::npos && pieces <= room;
+       at = FindLineBreak(text, at + kLineBreak.size())) {
     ++pieces;
   }
   return pieces;
@@ -43,15 +53,14 @@ DrawSession::DrawSession(std::unique_ptr<RandomSource> random)
 
 AddOutcome DrawSession::AddLines(std::u16string_view text) {
   if (text.empty()) return AddOutcome::Added;
-  const size_t pieces = CountPieces(text);
   // All or nothing: a text that does not fit leaves the list as it was.
-  if (pieces > static_cast<size_t>(kMaxEntries) - source_.size()) {
-    return AddOutcome::SourceFull;
-  }
+  const size_t room = static_cast<size_t>(kMaxEntries) - source_.size();
+  const size_t pieces = CountPieces(text, room);
+  if (pieces > room) return AddOutcome::SourceFull;
   source_.reserve(source_.size() + pieces);
   size_t start = 0;
-  for (size_t cut = text.find(kLineBreak); cut != std::u16string_view::npos;
-       cut = text.find(kLineBreak, start)) {
+  for (size_t cut = FindLineBreak(text, 0); cut != std::u16string_view::npos;
+       cut = FindLineBreak(text, start)) {
     source_.emplace_back(text.substr(start, cut - start));
     start = cut + kLineBreak.size();
   }

@@ -9,7 +9,7 @@ namespace lotwheel {
 
 class PositionPicker final {
  public:
-  // All positions 0..count-1 start out remaining.
+  // All positions 0..count-1 start out remaining; count is at most 65,535.
   explicit PositionPicker(int32_t count);
 
   int32_t Remaining() const { return remaining_; }
@@ -19,10 +19,13 @@ class PositionPicker final {
   int32_t Take(int32_t rank);
 
  private:
-  // Fenwick tree over positions, 1-based: tree_[j] counts the remaining
-  // positions in (j - lowbit(j), j].
-  std::vector<int32_t> tree_;
-  int32_t top_step_ = 0;  // the highest power of two not above the size
+  // Positions are kept as bits, 64 to a word; a Fenwick tree over the words
+  // (1-based: tree_[j] counts the remaining positions in words
+  // (j - lowbit(j), j]) finds the word, the word's bits the position. The
+  // tree stays small enough for the fastest cache.
+  std::vector<uint64_t> words_;
+  std::vector<uint16_t> tree_;
+  int32_t top_step_ = 0;  // half the tree's size, where the descent starts
   int32_t remaining_ = 0;
 };
 
