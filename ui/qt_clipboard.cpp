@@ -1,3 +1,4 @@
+// The engine's clipboard on Qt's system clipboard.
 #include "ui/qt_clipboard.h"
 
 #include <QGuiApplication>
