@@ -2,6 +2,7 @@
 #include "engine/position_picker.h"
 
 #include <algorithm>
+#include <array>
 #include <bit>
 #include <cassert>
 #include <cstddef>
@@ -10,6 +11,50 @@ namespace lotwheel {
 namespace {
 
 constexpr int32_t kWordBits = 64;
+constexpr uint64_t kOnes = 0x0101010101010101;   // 1 in every byte
+constexpr uint64_t kHighs = 0x8080808080808080;  // the top bit of every byte
+
+// kSelectInByte[b][r]: the place of the set bit of b with r set bits below
+// it (8 when there is none).
+constexpr auto kSelectInByte = [] {
+  std::array<std::array<uint8_t, 8>, 256> table{};
+  for (int b = 0; b < 256; ++b) {
+    int found = 0;
+    for (auto& place : table[static_cast<size_t>(b)]) place = 8;
+    for (int bit = 0; bit < 8; ++bit) {
+      if ((b >> bit) & 1) {
+        table[static_cast<size_t>(b)][static_cast<size_t>(found++)] =
+            static_cast<uint8_t>(bit);
+      }
+    }
+  }
+  return table;
+}();
+
+// The place of the set bit of `bits` that has `rank` set bits below it.
+// Without a branch whose way depends on the data: the bits of every byte
+// are counted at once, the byte is found by comparing the running counts
+// with rank in all bytes together, and a table finishes inside the byte.
+// A mispredicted branch here would stall the next pick's descent, which
+// otherwise overlaps this one.
+int32_t SelectBit(uint64_t bits, int32_t rank) {
+  uint64_t counts = bits - ((bits >> 1) & 0x5555555555555555);
+  counts = (counts & 0x3333333333333333) + ((counts >> 2) & 0x3333333333333333);
+  counts = (counts + (counts >> 4)) & 0x0F0F0F0F0F0F0F0F;
+  const uint64_t running = counts * kOnes;  // byte k: bits in bytes 0..k
+  // Top bit set in byte k when its running count is rank or less; no byte
+  // exceeds 64, so the subtraction never borrows across bytes.
+  const uint64_t at_most =
+      ((static_cast<uint64_t>(rank) * kOnes) | kHighs) - running;
+  const auto byte =
+      static_cast<int32_t>((((at_most & kHighs) >> 7) * kOnes) >> 56);
+  // The running count before that byte; byte 0 shifts in a zero.
+  const auto before =
+      static_cast<int32_t>(((running << 8) >> (8 * byte)) & 0xFF);
+  const auto byte_bits = static_cast<size_t>((bits >> (8 * byte)) & 0xFF);
+  return 8 * byte +
+         kSelectInByte[byte_bits][static_cast<size_t>(rank - before)];
+}
 
 }  // namespace
 
@@ -48,11 +93,8 @@ int32_t PositionPicker::Take(int32_t rank) {
     word += step & over;
     node = static_cast<uint16_t>(span + ~over);  // one less unless stepped
   }
-  // Within the word: drop the lower set bits, then take the lowest left.
   uint64_t& bits = words_[static_cast<size_t>(word)];
-  uint64_t rest = bits;
-  for (; rank > 0; --rank) rest &= rest - 1;
-  const int bit = std::countr_zero(rest);
+  const int32_t bit = SelectBit(bits, rank);
   bits &= ~(uint64_t{1} << bit);
   --remaining_;
   return word * kWordBits + bit;
