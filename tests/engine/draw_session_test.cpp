@@ -1,63 +1,29 @@
-// Entry lists, the draw and the export.
+// Entry lists, their limits, the count text, the draw and the export.
 #include "engine/draw_session.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <string>
+#include <utility>
 #include <vector>
 
-#include "tests/engine/scripted_random_source.h"
+#include "tests/engine/scripted_session.h"
 
 namespace lotwheel {
 namespace {
 
-using Entries = std::vector<std::u16string>;
+const float kLargestBelowOne = std::nextafter(1.0f, 0.0f);
 
-Entries SourceOf(const DrawSession& s) {
-  Entries e;
-  for (int16_t i = 0; i < s.SourceCount(); ++i) e.push_back(s.SourceAt(i));
-  return e;
-}
-
-Entries OutputOf(const DrawSession& s) {
-  Entries e;
-  for (int16_t i = 0; i < s.OutputCount(); ++i) e.push_back(s.OutputAt(i));
-  return e;
-}
-
-// n empty lines: n - 1 line breaks.
-std::u16string EmptyLines(int n) {
+std::u16string EmptyLines(int n) {  // n - 1 line breaks
   std::u16string text;
   for (int i = 1; i < n; ++i) text += u"\r\n";
   return text;
 }
 
-// A session whose generator always answers `r`, and that generator.
-struct Fixture {
-  explicit Fixture(float r = 0.0f) {
-    auto random = std::make_unique<ScriptedRandomSource>(r);
-    fake = random.get();
-    session = std::make_unique<DrawSession>(std::move(random));
-  }
-  ScriptedRandomSource* fake;
-  std::unique_ptr<DrawSession> session;
-};
-
-const float kLargestBelowOne = std::nextafter(1.0f, 0.0f);
-
-TEST(AddLinesTest, CutsAtCrLf) {
-  DrawSession session;
-  EXPECT_EQ(session.AddLines(u"A\r\nB"), AddOutcome::Added);
-  ASSERT_EQ(session.SourceCount(), 2);
-  EXPECT_EQ(session.SourceAt(1), u"B");
-}
-
 TEST(AddLinesTest, CutsOnlyAtCrLfAndStoresPiecesUnchanged) {
-  const struct {
-    std::u16string text;
-    Entries added;
-  } kCases[] = {
+  const std::pair<std::u16string, Entries> kCases[] = {
       {u"", {}},
       {u"A", {u"A"}},
       {u"A\r\nB\r\nC", {u"A", u"B", u"C"}},
@@ -65,35 +31,29 @@ TEST(AddLinesTest, CutsOnlyAtCrLfAndStoresPiecesUnchanged) {
       {u"\r\n", {u"", u""}},
       {u"A\r\n\r\nB", {u"A", u"", u"B"}},
       {u"A\nB", {u"A\nB"}},
+      {u"A\r", {u"A\r"}},
       {u"A\r\r\nB", {u"A\r", u"B"}},
       {u"\n\r", {u"\n\r"}},
       {u" A \t\r\n\u3000B", {u" A \t", u"\u3000B"}},
-      {u"X\r\nX", {u"X", u"X"}},
+      {u"Q\r\nQ", {u"Q", u"Q"}},  // repeats, of each other and of the list
       {u"\xD800\r\n\xDC00z", {u"\xD800", u"\xDC00z"}},
   };
-  for (const auto& c : kCases) {
-    // Entries already in both lists stay where they are.
-    Fixture f;
-    DrawSession& s = *f.session;
-    s.AddLines(u"P\r\nQ");
-    ASSERT_EQ(s.Draw(u"1"), DrawOutcome::Drawn);
-    EXPECT_EQ(s.AddLines(c.text), AddOutcome::Added);
-    Entries expected{u"Q"};
-    expected.insert(expected.end(), c.added.begin(), c.added.end());
-    EXPECT_EQ(SourceOf(s), expected) << "text size " << c.text.size();
-    EXPECT_EQ(OutputOf(s), Entries{u"P"});
+  // One session for all: entries already in both lists stay where they are.
+  ScriptedSession f;
+  f.session.AddLines(u"P\r\nQ");
+  ASSERT_EQ(f.session.Draw(u"1"), DrawOutcome::Drawn);
+  Entries expected{u"Q"};
+  for (const auto& [text, added] : kCases) {
+    EXPECT_EQ(f.session.AddLines(text), AddOutcome::Added);
+    expected.insert(expected.end(), added.begin(), added.end());
+    ASSERT_EQ(f.Source(), expected) << testing::PrintToString(text);
   }
+  EXPECT_EQ(f.Output(), Entries{u"P"});
 }
 
-TEST(AddLinesTest, SameTextTwiceAppendsItTwice) {
-  DrawSession s;
-  s.AddLines(u"A\r\nB");
-  s.AddLines(u"A\r\nB");
-  EXPECT_EQ(SourceOf(s), (Entries{u"A", u"B", u"A", u"B"}));
-}
-
-TEST(AddLinesTest, AppendsNothingWhenTheListWouldPassTheLimit) {
-  DrawSession s;
+TEST(LimitTest, EachListHoldsAtMost32767AndRefusalsChangeNothing) {
+  ScriptedSession f;
+  DrawSession& s = f.session;
   EXPECT_EQ(s.AddLines(EmptyLines(kMaxEntries + 1)), AddOutcome::SourceFull);
   EXPECT_EQ(s.SourceCount(), 0);
   EXPECT_EQ(s.AddLines(EmptyLines(kMaxEntries - 1)), AddOutcome::Added);
@@ -104,105 +64,107 @@ TEST(AddLinesTest, AppendsNothingWhenTheListWouldPassTheLimit) {
   EXPECT_EQ(s.AddLines(u"x"), AddOutcome::SourceFull);
   EXPECT_EQ(s.AddLines(u""), AddOutcome::Added);  // adds nothing, fits
   EXPECT_EQ(s.SourceCount(), kMaxEntries);
-}
-
-TEST(DrawTest, RefusesToOverfillTheOutputWithoutChangingOrReseeding) {
-  Fixture f;
-  DrawSession& s = *f.session;
-  s.AddLines(EmptyLines(kMaxEntries));
-  ASSERT_EQ(s.Draw(u"0"), DrawOutcome::Drawn);
+  ASSERT_EQ(s.Draw(u"0"), DrawOutcome::Drawn);  // fills the output
   s.AddLines(u"A\r\nB");
-  const int reseeds = f.fake->reseeds();
   EXPECT_EQ(s.Draw(u"1"), DrawOutcome::OutputFull);
   EXPECT_EQ(s.Draw(u"0"), DrawOutcome::OutputFull);
   EXPECT_EQ(s.Draw(u"3"), DrawOutcome::NotEnoughEntries);  // checked first
   EXPECT_EQ(s.Draw(u"x"), DrawOutcome::InvalidCount);
-  EXPECT_EQ(f.fake->reseeds(), reseeds);
-  EXPECT_EQ(SourceOf(s), (Entries{u"A", u"B"}));
+  EXPECT_EQ(f.random->reseeds, 1);
+  EXPECT_EQ(f.Source(), (Entries{u"A", u"B"}));
   EXPECT_EQ(s.OutputCount(), kMaxEntries);
   EXPECT_EQ(s.Draw(u"-1"), DrawOutcome::Drawn);  // moves nothing: fits
-  s.ClearLists();
-  EXPECT_EQ(s.SourceCount(), 0);
-  EXPECT_EQ(s.OutputCount(), 0);
 }
 
-TEST(DrawTest, SuccessiveDrawsAccumulateAndSurvivorsKeepTheirOrder) {
-  Fixture f(kLargestBelowOne);
-  DrawSession& s = *f.session;
-  s.AddLines(u"A\r\nB\r\nC\r\nD\r\nE\r\nA");
-  ASSERT_EQ(s.Draw(u"2"), DrawOutcome::Drawn);
-  ASSERT_EQ(s.Draw(u"2"), DrawOutcome::Drawn);
-  EXPECT_EQ(OutputOf(s), (Entries{u"A", u"E", u"D", u"C"}));
-  EXPECT_EQ(SourceOf(s), (Entries{u"A", u"B"}));
-  EXPECT_EQ(f.fake->reseeds(), 2);
-  EXPECT_EQ(f.fake->nexts(), 4);
-}
-
-TEST(DrawTest, ExtremeValuesGiveSourceOrderAndReverseOrder) {
-  for (const auto& [r, expected] :
-       {std::pair{0.0f, Entries{u"A", u"B", u"C", u"D", u"E"}},
-        std::pair{kLargestBelowOne, Entries{u"E", u"D", u"C", u"B", u"A"}}}) {
-    Fixture f(r);
-    f.session->AddLines(u"A\r\nB\r\nC\r\nD\r\nE");
-    EXPECT_EQ(f.session->Draw(u"0"), DrawOutcome::Drawn);
-    EXPECT_EQ(OutputOf(*f.session), expected);
-    EXPECT_EQ(f.session->SourceCount(), 0);
+TEST(DrawTest, ReadsTheCountFloorsItAndComparesWithoutNarrowing) {
+  using namespace std::string_literals;
+  constexpr int kTooMany = -1, kInvalid = -2;  // the two refusals
+  // Count texts grouped by how many of five entries they move.
+  const std::pair<int, std::vector<std::u16string>> kCases[] = {
+      // 0, and anything that floors to it, means all.
+      {5,
+       {u"0", u"5", u"0.5", u"-0", u"5.0001", u"1e-400", u"-1e-400", u".5e1"}},
+      {4, {u"0004", u"４Ｅ－０"}},
+      {3, {u"3", u" 3 ", u"\t3\u3000", u"+3", u"3.", u"30e-1", u"３"}},
+      {2, {u"2.9", u"2E0", u"0.2e+1", u"２．９", u"＋２", u"０．２５Ｅ＋１"}},
+      {1, {u"0.00000000000000000001e20", u"１ｅ０", u"\u3000１.5 "}},
+      // Below zero after flooring moves nothing.
+      {0,
+       {u"-0.5", u"-3", u"-32768", u"-99999999999", u"-1e400", u"-1e-310",
+        u"－１"}},
+      {kTooMany,
+       {u"6", u"65539", u"100000", u"4294967299", u"1e400",
+        u"1e99999999999999999999"}},
+      {kInvalid,
+       {u"",       u" ",      u"\u3000\t", u"abc",     u"3abc",  u"inf",
+        u"-inf",   u"nan",    u"infinity", u"0x3",     u"1,000", u"3 4",
+        u"--1",    u"+-1",    u"- 1",      u".",       u"-.",    u"e3",
+        u"3e",     u"3e+",    u"1e3.5",    u"3\u00a0", u"3\r\n", u"\u0663",
+        u"１，０", u"\xD800", u"3\0"s}},
+  };
+  for (const auto& [moved, texts] : kCases) {
+    const DrawOutcome outcome = moved == kTooMany
+                                    ? DrawOutcome::NotEnoughEntries
+                                : moved == kInvalid ? DrawOutcome::InvalidCount
+                                                    : DrawOutcome::Drawn;
+    for (const auto& text : texts) {
+      SCOPED_TRACE(testing::PrintToString(text));
+      ScriptedSession f;
+      f.session.AddLines(u"A\r\nB\r\nC\r\nD\r\nE");
+      EXPECT_EQ(f.session.Draw(text), outcome);
+      // Only a count that is read and fits reseeds or moves anything.
+      EXPECT_EQ(f.random->reseeds, moved >= 0 ? 1 : 0);
+      EXPECT_EQ(f.session.OutputCount(), std::max(moved, 0));
+      EXPECT_EQ(f.session.SourceCount() + f.session.OutputCount(), 5);
+    }
   }
 }
 
-TEST(DrawTest, GeneratorOutsideItsRangeStillPicksInsideTheList) {
-  for (float r : {1.0f, 2.5f, -0.5f, NAN, INFINITY}) {
-    Fixture f(r);
-    f.session->AddLines(u"A\r\nB\r\nC");
-    EXPECT_EQ(f.session->Draw(u"0"), DrawOutcome::Drawn);
-    EXPECT_EQ(f.session->OutputCount(), 3);
+TEST(DrawTest, PicksFollowTheGeneratorAndStayInsideTheList) {
+  const Entries kForward{u"A", u"B", u"C", u"D", u"E"};
+  const Entries kReverse(kForward.rbegin(), kForward.rend());
+  // A generator outside its promised range must still pick inside the list.
+  for (float r : {0.0f, kLargestBelowOne, 1.0f, 2.5f, -0.5f, NAN, INFINITY}) {
+    ScriptedSession f(r);
+    f.session.AddLines(u"A\r\nB\r\nC\r\nD\r\nE");
+    EXPECT_EQ(f.session.Draw(u"0"), DrawOutcome::Drawn) << r;
+    Entries drawn = f.Output();
+    if (r == 0.0f) EXPECT_EQ(drawn, kForward);
+    if (r == kLargestBelowOne) EXPECT_EQ(drawn, kReverse);
+    std::sort(drawn.begin(), drawn.end());
+    EXPECT_EQ(drawn, kForward) << r;
   }
 }
 
 // Records what the engine does to the clipboard, in order.
-class RecordingClipboard final : public Clipboard {
- public:
+struct RecordingClipboard final : Clipboard {
   void Clear() override { calls.push_back(u"<clear>"); }
   void SetText(std::u16string_view text) override { calls.emplace_back(text); }
   Entries calls;
 };
 
-TEST(ExportTest, EveryOutputEntryIsFollowedByCrLf) {
-  const struct {
-    std::u16string lines;
-    std::u16string count;
-    std::u16string text;
-  } kCases[] = {
-      {u"A\r\nB", u"-1", u""},
-      {u"A", u"0", u"A\r\n"},
-      {u"A\r\n\r\nB", u"0", u"A\r\n\r\nB\r\n"},
-      {u"x\ry\nz\r\nw", u"1", u"x\ry\nz\r\n"},
-  };
-  for (const auto& c : kCases) {
-    Fixture f;
-    DrawSession& s = *f.session;
-    s.AddLines(c.lines);
-    s.Draw(c.count);
-    const Entries source = SourceOf(s);
-    EXPECT_EQ(s.ExportText(), c.text);
-    RecordingClipboard clipboard;
-    s.CopyOutput(clipboard);
-    s.CopyOutput(clipboard);
-    EXPECT_EQ(clipboard.calls,
-              (Entries{u"<clear>", c.text, u"<clear>", c.text}));
-    EXPECT_EQ(SourceOf(s), source);
-  }
-}
-
-TEST(ExportTest, HoldsEveryDrawSinceTheLastClearEarliestFirst) {
-  Fixture f;
-  DrawSession& s = *f.session;
-  s.AddLines(u"A\r\nB\r\nC");
-  s.Draw(u"1");
-  s.Draw(u"1");
-  EXPECT_EQ(s.ExportText(), u"A\r\nB\r\n");
+TEST(DrawTest, DrawsAccumulateInTheExportUntilClearedToNothing) {
+  ScriptedSession f(kLargestBelowOne);  // always the last survivor
+  DrawSession& s = f.session;
+  s.AddLines(u"A\r\nB\r\n\r\nx\ry\nz\r\nA");
+  ASSERT_EQ(s.Draw(u"2"), DrawOutcome::Drawn);
+  ASSERT_EQ(s.Draw(u"1"), DrawOutcome::Drawn);
+  // Every entry, the empty one too, followed by CR LF, earliest first.
+  const std::u16string text = u"A\r\nx\ry\nz\r\n\r\n";
+  EXPECT_EQ(s.ExportText(), text);
+  RecordingClipboard clipboard;
+  s.CopyOutput(clipboard);
+  s.CopyOutput(clipboard);
+  EXPECT_EQ(clipboard.calls, (Entries{u"<clear>", text, u"<clear>", text}));
+  EXPECT_EQ(f.Output(), (Entries{u"A", u"x\ry\nz", u""}));
+  EXPECT_EQ(f.Source(), (Entries{u"A", u"B"}));
   s.ClearLists();
+  EXPECT_EQ(s.SourceCount() + s.OutputCount(), 0);
   EXPECT_EQ(s.ExportText(), u"");
+  EXPECT_EQ(s.Draw(u"0"), DrawOutcome::Drawn);  // all of nothing
+  EXPECT_EQ(s.Draw(u"1"), DrawOutcome::NotEnoughEntries);
+  EXPECT_EQ(f.random->reseeds, 3);
+  EXPECT_EQ(f.random->nexts, 3);
 }
 
 }  // namespace
