@@ -1,154 +1,27 @@
 // Tests of the main window: what each button does to the lists, the message
 // box, the keyboard, the layout and very large pastes.
-#include <QAbstractItemModel>
-#include <QApplication>
 #include <QClipboard>
-#include <QGroupBox>
 #include <QLabel>
-#include <QLineEdit>
-#include <QListView>
-#include <QMessageBox>
-#include <QMimeData>
-#include <QPlainTextEdit>
-#include <QPushButton>
-#include <QTest>
-#include <QTimer>
 #include <algorithm>
-#include <cmath>
+#include <iterator>
+#include <utility>
 
 #include "engine/draw_session.h"
 #include "ui/entry_list_model.h"
-#include "ui/frm_lotwheel.h"
+#include "window_test_helpers.h"
+
+using namespace Qt::StringLiterals;
 
 namespace {
 
-const QString kNotEnough = QStringLiteral("人数が足りません。");
-const QString kInvalidCount =
-    QStringLiteral("当選人数には数値を入力してください。");
-const QString kOutputFull = QStringLiteral(
-    "出力が32,"
-    "767件を超えるため抽出できません。クリアしてから抽出してください。");
-const QString kSourceFull =
-    QStringLiteral("入力ソースに追加できるのは32,767件までです。");
-
-template <typename T>
-T* Child(QWidget* window, const char* name) {
-  auto* child = window->findChild<T*>(QString::fromLatin1(name));
-  if (child == nullptr) qFatal("no control named %s", name);
-  return child;
-}
-
-// What the last modal window that came up looked like.
-struct Modal {
-  int count = 0;
-  QString class_name, text, title;
-  QMessageBox::Icon icon = QMessageBox::NoIcon;
-  int button_count = 0;
-};
-
-// While it lives, records and closes every modal window that comes up. Its
-// timer also runs inside the window's own modal loop, so a button whose
-// handler waits for the window returns; checks go on `seen` afterwards, since
-// a failed check inside the timer would only leave the lambda.
-class ModalWatch {
- public:
-  ModalWatch() {
-    QObject::connect(&timer_, &QTimer::timeout, [this] { Check(); });
-    timer_.start(5);
-  }
-  ~ModalWatch() {
-    while (QWidget* left = QApplication::activeModalWidget()) left->close();
-  }
-  Modal seen;
-
- private:
-  void Check() {
-    QWidget* widget = QApplication::activeModalWidget();
-    if (widget == nullptr) return;
-    ++seen.count;
-    seen.class_name = QString::fromLatin1(widget->metaObject()->className());
-    seen.title = widget->windowTitle();
-    if (auto* box = qobject_cast<QMessageBox*>(widget)) {
-      seen.text = box->text();
-      seen.icon = box->icon();
-      seen.button_count = box->buttons().size();
-    }
-    widget->close();
-  }
-  QTimer timer_;
-};
-
-// Runs an action whose handler runs at once, and returns what came up.
-template <typename Action>
-Modal WatchModal(Action action) {
-  ModalWatch watch;
-  action();
-  return watch.seen;
-}
-
-template <typename Action>
-bool OpensNoModal(Action action) {
-  return WatchModal(action).count == 0;
-}
-
-// The entries a list shows, read through its view's model.
-QStringList Rows(QListView* list) {
-  QStringList rows;
-  const QAbstractItemModel* model = list->model();
-  for (int row = 0; row < model->rowCount(); ++row)
-    rows << model->index(row, 0).data().toString();
-  return rows;
-}
-
-QStringList Sorted(QStringList list) {
-  list.sort();
-  return list;
-}
-
-// The window of one test, shown and active so that keys reach it.
-class Window {
- public:
-  Window() {
-    window_.show();
-    QApplication::setActiveWindow(&window_);
-    if (!QTest::qWaitForWindowActive(&window_)) qFatal("window not active");
-  }
-  frmLotwheel* operator->() { return &window_; }
-  frmLotwheel* get() { return &window_; }
-  QListView* lstMoto() { return Child<QListView>(get(), "lstMoto"); }
-  QListView* lstAto() { return Child<QListView>(get(), "lstAto"); }
-  QPlainTextEdit* txtAdd() { return Child<QPlainTextEdit>(get(), "txtAdd"); }
-  QLineEdit* txtHowWho() { return Child<QLineEdit>(get(), "txtHowWho"); }
-  QPushButton* Button(const char* name) {
-    return Child<QPushButton>(get(), name);
-  }
-  void Add(const QString& lines) {
-    txtAdd()->setPlainText(lines);
-    Button("cmdAdd")->click();
-  }
-  // Draws with the given count text and returns the box it opened, if any.
-  Modal Draw(const QString& count) {
-    txtHowWho()->setText(count);
-    return WatchModal([this] { Button("cmdBuild")->click(); });
-  }
-  void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
-    QWidget* target = QApplication::focusWidget();
-    QTest::keyClick(target ? target : get(), key, modifiers);
-  }
-  QString Focus() const {
-    QWidget* focus = QApplication::focusWidget();
-    return focus ? focus->objectName() : QString();
-  }
-
- private:
-  frmLotwheel window_;
-};
+const char* const kTabOrder[] = {"lstMoto", "lstAto",    "txtAdd",
+                                 "cmdAdd",  "cmdBuild",  "cmdClear",
+                                 "cmdCopy", "txtHowWho", "cmdVerInfo"};
 
 QString Lines(int count, const QString& prefix) {
   QStringList lines;
-  lines.reserve(count);
   for (int i = 0; i < count; ++i) lines << prefix + QString::number(i);
-  return lines.join(QLatin1Char('\n'));
+  return lines.join('\n');
 }
 
 }  // namespace
@@ -158,374 +31,248 @@ class MainWindowTest : public QObject {
 
  private slots:
   void StartState() {
-    Window window;
-    QCOMPARE(window->windowTitle(),
-             QStringLiteral("Z.Q Lotwheel for Tournament Basic"));
-    QVERIFY(Rows(window.lstMoto()).isEmpty());
-    QVERIFY(Rows(window.lstAto()).isEmpty());
-    QVERIFY(window.txtAdd()->toPlainText().isEmpty());
-    QCOMPARE(window.txtHowWho()->text(), QStringLiteral("0"));
-    QCOMPARE(window.Focus(), QStringLiteral("lstMoto"));
-    QCOMPARE(window.txtHowWho()->toolTip(),
-             QStringLiteral("何名まで当選か決めます。"
-                            "0にすると常に最大値が設定されます。"));
-    // Drawing at 0 from nothing moves nothing and says nothing.
-    QVERIFY(OpensNoModal([&] { window.Button("cmdBuild")->click(); }));
-    QVERIFY(Rows(window.lstAto()).isEmpty());
+    MainWindow window;
+    QCOMPARE(window.State(), QStringList({"lstMoto", "", "", "", "0"}));
+    const QList<QSize> icons = window.w.windowIcon().availableSizes();
+    QVERIFY(icons.contains(QSize(16, 16)) && icons.contains(QSize(32, 32)));
   }
 
-  void AddTwiceAppendsEveryLineTwice() {
-    Window window;
-    window.Add(QStringLiteral("佐藤\n鈴木"));
-    window.Button("cmdAdd")->click();
-    QCOMPARE(Rows(window.lstMoto()),
-             QStringList({QStringLiteral("佐藤"), QStringLiteral("鈴木"),
-                          QStringLiteral("佐藤"), QStringLiteral("鈴木")}));
-    QCOMPARE(window.txtAdd()->toPlainText(), QStringLiteral("佐藤\n鈴木"));
-    // The view itself follows, not only its model.
-    const QModelIndex top = window.lstMoto()->indexAt(QPoint(2, 2));
-    QCOMPARE(top.data().toString(), QStringLiteral("佐藤"));
-  }
-
-  void EntryTextReachesTheListUnchanged_data() {
-    QTest::addColumn<QString>("typed");
+  // Each click adds every line as the user sees it, and leaves the box as it
+  // was: the window hands the engine the text unchanged.
+  void AddAppendsEveryLine_data() {
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("pasted");
+    QTest::addColumn<int>("clicks");
     QTest::addColumn<QStringList>("entries");
-    const QString nbsp(QChar(0x00A0));
-    const QString lone_surrogate(QChar(0xD800));
-    QTest::newRow("blanks kept")
-        << QStringLiteral("  A  ") << QStringList{QStringLiteral("  A  ")};
-    QTest::newRow("no-break space")
-        << QStringLiteral("A") + nbsp + "B" << QStringList{"A" + nbsp + "B"};
-    QTest::newRow("lone surrogate")
-        << lone_surrogate << QStringList{lone_surrogate};
-    QTest::newRow("empty line")
-        << QStringLiteral("A\n\nB") << QStringList{"A", "", "B"};
-    QTest::newRow("break at end")
-        << QStringLiteral("A\n") << QStringList{"A", ""};
-    QTest::newRow("empty box") << QString() << QStringList();
-    QTest::newRow("soft line break")
-        << QStringLiteral("A") + QChar(QChar::LineSeparator) + "B"
-        << QStringList{"A", "B"};
+    const auto row = [](const char* name, const QString& text, bool pasted,
+                        int clicks, const QStringList& entries) {
+      QTest::newRow(name) << text << pasted << clicks << entries;
+    };
+    const QString nbsp(QChar(0x00A0)), surrogate(QChar(0xD800));
+    row("twice", u"佐藤\n鈴木"_s, false, 2, {"佐藤", "鈴木", "佐藤", "鈴木"});
+    row("no-break space", "A" + nbsp, false, 1, {"A" + nbsp});
+    row("lone surrogate", surrogate, false, 1, {surrogate});
+    row("soft line break", u"A\u2028B"_s, false, 1, {"A", "B"});
+    row("pasted CR LF", "A\r\nB\r\n", true, 1, {"A", "B", ""});
+    // Neither freezes nor crashes the window.
+    const QString many = Lines(lotwheel::kMaxEntries, u"参加者"_s);
+    row("32,767 lines pasted", many, true, 1, many.split('\n'));
   }
-  void EntryTextReachesTheListUnchanged() {
-    QFETCH(QString, typed);
+  void AddAppendsEveryLine() {
+    QFETCH(QString, text);
+    QFETCH(bool, pasted);
+    QFETCH(int, clicks);
     QFETCH(QStringList, entries);
-    Window window;
-    window.Add(typed);
-    QCOMPARE(Rows(window.lstMoto()), entries);
-  }
-
-  void PastedWindowsLineBreaksCutOnce() {
-    Window window;
-    QApplication::clipboard()->setText(QStringLiteral("A\r\nB\r\n"));
-    window.txtAdd()->paste();
-    window.Button("cmdAdd")->click();
-    QCOMPARE(Rows(window.lstMoto()), QStringList({"A", "B", ""}));
+    MainWindow window;
+    QApplication::clipboard()->setText(text);
+    pasted ? window.txtAdd()->paste() : window.txtAdd()->setPlainText(text);
+    const QString shown = window.txtAdd()->toPlainText();
+    for (int i = 0; i < clicks; ++i) QCOMPARE(window.Click("cmdAdd").count, 0);
+    QCOMPARE(window.Rows("lstMoto"), entries);
+    QCOMPARE(window.txtAdd()->toPlainText(), shown);
+    // The view itself follows, not only its model.
+    auto* list = Child<QListView>(&window.w, "lstMoto");
+    QCOMPARE(list->indexAt(QPoint(2, 2)).data().toString(), entries[0]);
   }
 
   void ClearKeepsTheCountText() {
-    Window window;
-    window.Add(QStringLiteral("A\nB\nC"));
-    QCOMPARE(window.Draw(QStringLiteral("2")).count, 0);
-    window.lstAto()->setCurrentIndex(window.lstAto()->model()->index(1, 0));
-    window.Button("cmdClear")->click();
-    QVERIFY(Rows(window.lstMoto()).isEmpty());
-    QVERIFY(Rows(window.lstAto()).isEmpty());
-    QVERIFY(window.txtAdd()->toPlainText().isEmpty());
-    QCOMPARE(window.txtHowWho()->text(), QStringLiteral("2"));
+    MainWindow window;
+    window.Add(u"A\nB\nC"_s);
+    QCOMPARE(window.Draw(u"2"_s).count, 0);
+    auto* output = Child<QListView>(&window.w, "lstAto");
+    output->setCurrentIndex(output->model()->index(1, 0));
+    window.Click("cmdClear");
+    QCOMPARE(window.State(), QStringList({"lstMoto", "", "", "", "2"}));
     // The view lets go of the row it had, rather than only its model.
-    QVERIFY(!window.lstAto()->currentIndex().isValid());
+    QVERIFY(!output->currentIndex().isValid());
   }
 
-  void DrawAtZeroMovesEveryEntryOnce() {
-    Window window;
-    const QStringList names{"A", "B", "C", "A", "E"};
-    window.Add(names.join(QLatin1Char('\n')));
-    QCOMPARE(window.Draw(QStringLiteral("0")).count, 0);
-    QVERIFY(Rows(window.lstMoto()).isEmpty());
-    QCOMPARE(Sorted(Rows(window.lstAto())), Sorted(names));
-    QCOMPARE(window.txtHowWho()->text(), QStringLiteral("0"));
+  void DrawsMoveEachEntryOnceAndAccumulate() {
+    MainWindow window;
+    QCOMPARE(window.Draw(u"0"_s).count, 0);  // from nothing
+    QVERIFY(window.Rows("lstAto").isEmpty());
+    QStringList names{"A", "B", "C", "A", "E", "F"}, drawn;
+    window.Add(names.join('\n'));
+    const std::pair<const char*, int> steps[]{{"2.9", 2}, {"2", 4}, {"0", 6}};
+    for (const auto& [count, total] : steps) {
+      QCOMPARE(window.Draw(count).count, 0);
+      const QStringList output = window.Rows("lstAto");
+      QCOMPARE(output.size(), total);
+      QCOMPARE(output.mid(0, drawn.size()), drawn);  // the earlier ones stay
+      drawn = output;
+    }
+    QCOMPARE(window.State().mid(1, 1) << window.txtHowWho()->text(),
+             QStringList({"", "0"}));
+    drawn.sort(), names.sort();
+    QCOMPARE(drawn, names);
   }
 
-  void DrawAtANumberAccumulates() {
-    Window window;
-    const QStringList names{"A", "B", "C", "D", "E"};
-    window.Add(names.join(QLatin1Char('\n')));
-    QCOMPARE(window.Draw(QStringLiteral("2.9")).count, 0);
-    const QStringList first = Rows(window.lstAto());
-    QCOMPARE(first.size(), 2);
-    QCOMPARE(window.Draw(QStringLiteral("2")).count, 0);
-    const QStringList output = Rows(window.lstAto());
-    const QStringList left = Rows(window.lstMoto());
-    QCOMPARE(output.size(), 4);
-    QCOMPARE(output.mid(0, 2), first);
-    QCOMPARE(Sorted(output + left), names);
-    QCOMPARE(window.txtHowWho()->text(), QStringLiteral("2"));
-  }
-
-  void RefusedDrawShowsOneBoxAndChangesNothing_data() {
-    QTest::addColumn<QString>("entries");
+  // From "A", "B" and "C" in the source list: a draw, or an add of what
+  // was pasted.
+  void RefusalShowsOneBoxAndChangesNothing_data() {
     QTest::addColumn<QString>("count");
+    QTest::addColumn<QString>("pasted");
     QTest::addColumn<QString>("message");
-    const auto row = [](const char* name, const char* entries,
-                        const char* count, const QString& message) {
-      QTest::newRow(name) << QString::fromUtf8(entries)
-                          << QString::fromUtf8(count) << message;
+    const auto row = [](const char* name, const QString& count,
+                        const QString& pasted, const QString& message) {
+      QTest::newRow(name) << count << pasted << message;
     };
-    row("one from nothing", "", "1", kNotEnough);
-    row("above the count", "A\nB\nC", "4", kNotEnough);
-    row("far above", "A\nB\nC", "100000", kNotEnough);
-    row("no number", "A\nB\nC", "三", kInvalidCount);
-    row("empty count", "A\nB\nC", "", kInvalidCount);
+    const QString full = u"入力ソースに追加できるのは32,767件までです。"_s;
+    row("above the count", "4", "", u"人数が足りません。"_s);
+    row("no number", u"三"_s, "", u"当選人数には数値を入力してください。"_s);
+    // After the whole of a full source list was drawn.
+    row("output full", "0", "",
+        u"出力が32,767件を超えるため抽出できません。"
+        u"クリアしてから抽出してください。"_s);
+    row("one line too many", "0", Lines(lotwheel::kMaxEntries - 2, "p"), full);
+    row("200,000 lines pasted", "0", Lines(200000, "p"), full);
   }
-  void RefusedDrawShowsOneBoxAndChangesNothing() {
-    QFETCH(QString, entries);
+  void RefusalShowsOneBoxAndChangesNothing() {
     QFETCH(QString, count);
+    QFETCH(QString, pasted);
     QFETCH(QString, message);
-    Window window;
-    window.Add(entries);
-    const QStringList before = Rows(window.lstMoto());
-    const Modal box = window.Draw(count);
+    MainWindow window;
+    if (QByteArray(QTest::currentDataTag()) == "output full") {
+      window.Add(Lines(lotwheel::kMaxEntries, "n"));
+      QCOMPARE(window.Draw(count).count, 0);
+    }
+    window.Add(u"A\nB\nC"_s);
+    QApplication::clipboard()->setText(pasted);
+    window.txtAdd()->selectAll();
+    if (!pasted.isEmpty()) window.txtAdd()->paste();
+    window.txtHowWho()->setText(count);
+    const QStringList before = window.State();
+    const Modal box = window.Click(pasted.isEmpty() ? "cmdBuild" : "cmdAdd");
     QCOMPARE(box.count, 1);
     QCOMPARE(box.text, message);
-    QCOMPARE(box.title, QStringLiteral("Error"));
+    QCOMPARE(box.title, u"Error"_s);
     QCOMPARE(box.icon, QMessageBox::Warning);
-    QCOMPARE(box.button_count, 1);
-    QCOMPARE(Rows(window.lstMoto()), before);
-    QVERIFY(Rows(window.lstAto()).isEmpty());
-    QCOMPARE(window.txtHowWho()->text(), count);
-  }
-
-  void DrawBeyondTheOutputLimitIsRefused() {
-    Window window;
-    window.Add(Lines(lotwheel::kMaxEntries, QStringLiteral("n")));
-    QCOMPARE(window.Draw(QStringLiteral("0")).count, 0);
-    window.Add(QStringLiteral("late"));
-    const Modal box = window.Draw(QStringLiteral("0"));
-    QCOMPARE(box.text, kOutputFull);
-    QCOMPARE(Rows(window.lstMoto()), QStringList{"late"});
-    QCOMPARE(window.lstAto()->model()->rowCount(), int{lotwheel::kMaxEntries});
+    QCOMPARE(box.buttons, 1);
+    // The focus comes back when the desktop reactivates the window.
+    QCOMPARE(window.State().mid(1), before.mid(1));
   }
 
   void CopyPutsTheExportTextOnTheClipboard() {
-    Window window;
+    MainWindow window;
     QClipboard* clipboard = QApplication::clipboard();
-    auto* rich = new QMimeData;
-    rich->setHtml(QStringLiteral("<b>old</b>"));
-    clipboard->setMimeData(rich);
-    window.Add(QStringLiteral("A\n\nB\nC"));
-    QVERIFY(OpensNoModal([&] { window.Button("cmdCopy")->click(); }));
+    clipboard->setText(u"old"_s);
+    window.Add(u"A\n\nB\nC"_s);
+    QCOMPARE(window.Click("cmdCopy").count, 0);  // an empty output
     QCOMPARE(clipboard->text(), QString());
-    QVERIFY(!clipboard->mimeData()->hasHtml());
-
-    QCOMPARE(window.Draw(QStringLiteral("3")).count, 0);
-    const QStringList output = Rows(window.lstAto());
-    const QStringList left = Rows(window.lstMoto());
-    window.Button("cmdCopy")->click();
-    QCOMPARE(clipboard->text(), output.join(QStringLiteral("\r\n")) + "\r\n");
-    window.Button("cmdCopy")->click();
-    QCOMPARE(clipboard->text(), output.join(QStringLiteral("\r\n")) + "\r\n");
-    QCOMPARE(Rows(window.lstAto()), output);
-    QCOMPARE(Rows(window.lstMoto()), left);
+    QCOMPARE(window.Draw(u"3"_s).count, 0);
+    const QStringList before = window.State();
+    for (int i = 0; i < 2; ++i) {
+      window.Click("cmdCopy");
+      QCOMPARE(clipboard->text(), window.Rows("lstAto").join("\r\n") + "\r\n");
+    }
+    QCOMPARE(window.State(), before);
   }
 
   void TabCyclesThroughTheControlsBothWays() {
-    Window window;
-    const QStringList order{"lstMoto", "lstAto",    "txtAdd",
-                            "cmdAdd",  "cmdBuild",  "cmdClear",
-                            "cmdCopy", "txtHowWho", "cmdVerInfo"};
-    QStringList forward{window.Focus()};
-    for (int i = 0; i < order.size(); ++i) {
-      window.Press(Qt::Key_Tab);
-      forward << window.Focus();
-    }
-    QCOMPARE(forward, order + QStringList{"lstMoto"});
-    QStringList backward{window.Focus()};
-    for (int i = 0; i < order.size(); ++i) {
-      window.Press(Qt::Key_Backtab, Qt::ShiftModifier);
-      backward << window.Focus();
-    }
-    QStringList reversed{"lstMoto"};
-    for (int i = order.size() - 1; i >= 0; --i) reversed << order[i];
-    QCOMPARE(backward, reversed);
+    MainWindow window;
+    const auto walk = [](QKeyCombination key) {
+      QStringList seen{MainWindow::Focus()};
+      for (size_t i = 0; i < std::size(kTabOrder); ++i)
+        Press(key), seen << MainWindow::Focus();
+      return seen;
+    };
+    QStringList order(std::begin(kTabOrder), std::end(kTabOrder));
+    QCOMPARE(walk(Qt::Key_Tab), order << "lstMoto");
+    std::reverse(order.begin(), order.end());
+    QCOMPARE(walk(Qt::SHIFT | Qt::Key_Backtab), order);
   }
 
-  void AccessKeys() {
-    Window window;
-    window.txtAdd()->setPlainText(QStringLiteral("A\nB"));
-    window.Press(Qt::Key_T, Qt::AltModifier);
-    QCOMPARE(window.Focus(), QStringLiteral("txtHowWho"));
-    window.Press(Qt::Key_I, Qt::AltModifier);
-    QCOMPARE(window.Focus(), QStringLiteral("lstMoto"));
+  // Access keys; Enter and space press only a focused button; Esc nothing.
+  // The state: focus, lists, boxes, clipboard and any modal window.
+  void Keys_data() {
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<QString>("state");
+    const auto row = [](QKeyCombination key, const QString& state,
+                        const char* focus = "cmdCopy") {
+      QTest::addRow("%s in %s", qPrintable(QKeySequence(key).toString()), focus)
+          << focus << key.toCombined() << state;
+    };
+    const QString kept = "|A|A|A\nA|1|old|";  // as each test starts
+    row(Qt::ALT | Qt::Key_T, "txtHowWho" + kept);
+    row(Qt::ALT | Qt::Key_I, "lstMoto" + kept);
     // "出力(O)：" shows its letter as plain text only.
-    QVERIFY(OpensNoModal([&] { window.Press(Qt::Key_O, Qt::AltModifier); }));
-    QCOMPARE(window.Focus(), QStringLiteral("lstMoto"));
-
-    // A button's access key presses it through a short animation.
-    window.Press(Qt::Key_A, Qt::AltModifier);
-    QTRY_COMPARE(Rows(window.lstMoto()).size(), 2);
-    window.Press(Qt::Key_S, Qt::AltModifier);
-    QTRY_COMPARE(Rows(window.lstAto()).size(), 2);
-    QApplication::clipboard()->clear();
-    window.Press(Qt::Key_P, Qt::AltModifier);
-    QTRY_COMPARE(QApplication::clipboard()->text().size(), 6);
-    window.Press(Qt::Key_C, Qt::AltModifier);
-    QTRY_VERIFY(Rows(window.lstAto()).isEmpty());
-    QVERIFY(window.txtAdd()->toPlainText().isEmpty());
+    row(Qt::ALT | Qt::Key_O, "cmdCopy" + kept);
+    row(Qt::ALT | Qt::Key_A, "cmdCopy|A,A,A|A|A\nA|1|old|");
+    row(Qt::ALT | Qt::Key_S, "cmdCopy||A,A|A\nA|1|old|");
+    row(Qt::ALT | Qt::Key_P, "cmdCopy|A|A|A\nA|1|A\r\n|");
+    row(Qt::ALT | Qt::Key_C, "cmdCopy||||1|old|");
+    row(Qt::ALT | Qt::Key_V, "cmdCopy" + kept + "frmVerInfo");
+    row(Qt::Key_Return, "txtAdd|A|A|A\nA\n|1|old|", "txtAdd");
+    row(Qt::Key_Return, "txtHowWho" + kept, "txtHowWho");
+    const QString added = "cmdAdd|A,A,A|A|A\nA|1|old|";
+    row(Qt::Key_Return, added, "cmdAdd");
+    row(Qt::KeypadModifier | Qt::Key_Enter, added, "cmdAdd");
+    row(Qt::Key_Space, added, "cmdAdd");
+    row(Qt::Key_Return, "cmdBuild||A,A|A\nA|1|old|", "cmdBuild");
+    for (const char* name : kTabOrder) row(Qt::Key_Escape, name + kept, name);
+  }
+  void Keys() {
+    QFETCH(QString, focus);
+    QFETCH(int, key);
+    QFETCH(QString, state);
+    MainWindow window;
+    window.Add(u"A\nA"_s);
+    window.Draw(u"1"_s);
+    window.txtAdd()->moveCursor(QTextCursor::End);
+    Child(&window.w, qPrintable(focus))->setFocus();
+    QApplication::clipboard()->setText(u"old"_s);
     ModalWatch watch;
-    window.Press(Qt::Key_V, Qt::AltModifier);
-    QTRY_COMPARE(watch.seen.count, 1);
-    QCOMPARE(watch.seen.class_name, QStringLiteral("frmVerInfo"));
+    Press(QKeyCombination::fromCombined(key));
+    // A button's access key presses it through a short animation.
+    QTRY_COMPARE((window.State()
+                  << QApplication::clipboard()->text() << watch.seen.class_name)
+                     .join('|'),
+                 state);
+    QVERIFY(window.w.isVisible());
   }
 
-  void EnterAndSpacePressOnlyTheFocusedButton() {
-    Window window;
-    window.txtAdd()->setFocus();
-    QTest::keyClicks(window.txtAdd(), QStringLiteral("A"));
-    QVERIFY(OpensNoModal([&] { window.Press(Qt::Key_Return); }));
-    QTest::keyClicks(window.txtAdd(), QStringLiteral("B"));
-    QCOMPARE(window.txtAdd()->toPlainText(), QStringLiteral("A\nB"));
-    QVERIFY(Rows(window.lstMoto()).isEmpty());
-
-    window.Button("cmdAdd")->setFocus();
-    window.Press(Qt::Key_Return);
-    window.Press(Qt::Key_Enter, Qt::KeypadModifier);
-    window.Press(Qt::Key_Space);
-    QCOMPARE(Rows(window.lstMoto()).size(), 6);
-
-    window.txtHowWho()->setText(QStringLiteral("1"));
-    window.txtHowWho()->setFocus();
-    QVERIFY(OpensNoModal([&] { window.Press(Qt::Key_Return); }));
-    QVERIFY(Rows(window.lstAto()).isEmpty());
-  }
-
-  void EscapePressesNothing() {
-    Window window;
-    window.Add(QStringLiteral("A\nB"));
-    for (const char* name :
-         {"lstMoto", "lstAto", "txtAdd", "cmdAdd", "cmdBuild", "cmdClear",
-          "cmdCopy", "txtHowWho", "cmdVerInfo"}) {
-      Child<QWidget>(window.get(), name)->setFocus();
-      QVERIFY2(OpensNoModal([&] { window.Press(Qt::Key_Escape); }), name);
-      QCOMPARE(window.Focus(), QString::fromLatin1(name));
-    }
-    QVERIFY(window->isVisible());
-    QCOMPARE(Rows(window.lstMoto()).size(), 2);
-    QVERIFY(Rows(window.lstAto()).isEmpty());
-    QCOMPARE(window.txtAdd()->toPlainText(), QStringLiteral("A\nB"));
-  }
-
-  void ControlsStandWhereTheirTwipsSay_data() {
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("parent");
-    QTest::addColumn<QList<int>>("twips");
-    const QString window = QStringLiteral("frmLotwheel");
-    const QString frame = QStringLiteral("fraAdd");
-    const struct {
-      const char* name;
-      const QString& parent;
-      QList<int> twips;
-    } table[] = {
-        {"lblMoto", window, {105, 105, 2535, 225}},
-        {"lstMoto", window, {105, 420, 2535, 3660}},
-        {"lblAto", window, {2730, 105, 2535, 225}},
-        {"lstAto", window, {2730, 420, 2535, 3660}},
-        {"fraAdd", window, {105, 4200, 5160, 1065}},
-        {"txtAdd", frame, {105, 210, 4110, 750}},
-        {"cmdAdd", frame, {4305, 210, 750, 750}},
-        {"cmdBuild", window, {2625, 5355, 2640, 330}},
-        {"cmdClear", window, {2625, 6195, 2640, 330}},
-        {"cmdCopy", window, {2625, 5775, 2640, 330}},
-        {"lblTousen", window, {105, 5355, 1170, 225}},
-        {"txtHowWho", window, {1260, 5332, 435, 270}},
-        {"cmdVerInfo", window, {105, 6195, 2430, 330}},
-    };
-    for (const auto& row : table)
-      QTest::newRow(row.name)
-          << QString::fromLatin1(row.name) << row.parent << row.twips;
-  }
   void ControlsStandWhereTheirTwipsSay() {
-    QFETCH(QString, name);
-    QFETCH(QString, parent);
-    QFETCH(QList<int>, twips);
-    Window window;
-    QCOMPARE(window->size(), QSize(360, 441));
-    auto* control = window->findChild<QWidget*>(name);
-    QVERIFY(control != nullptr);
-    QCOMPARE(control->parentWidget()->objectName(), parent);
-    const auto px = [](int t) {
-      return static_cast<int>(std::lround(t / 15.0));
-    };
-    QCOMPARE(control->geometry(),
-             QRect(px(twips[0]), px(twips[1]), px(twips[2]), px(twips[3])));
-    // The caption fits, so no text is cut off at this size.
-    QString caption;
-    if (auto* label = qobject_cast<QLabel*>(control)) caption = label->text();
-    if (auto* button = qobject_cast<QPushButton*>(control))
-      caption = button->text();
-    if (auto* frame = qobject_cast<QGroupBox*>(control))
-      caption = frame->title();
-    caption.remove(QLatin1Char('&'));
-    // Labels draw edge to edge; buttons and the frame need room for their
-    // bevel and border.
-    const int room = qobject_cast<QLabel*>(control) ? 0 : 8;
-    const QFontMetrics metrics = control->fontMetrics();
-    QVERIFY(metrics.horizontalAdvance(caption) <= control->width() - room);
-    QVERIFY(metrics.height() <= control->height());
-  }
-
-  void WindowHasItsIconAndCannotBeResized() {
-    Window window;
-    QCOMPARE(window->minimumSize(), QSize(360, 441));
-    QCOMPARE(window->maximumSize(), QSize(360, 441));
-    const Qt::WindowFlags flags = window->windowFlags();
-    QVERIFY(flags & Qt::WindowCloseButtonHint);
-    QVERIFY(!(flags & Qt::WindowMinimizeButtonHint));
-    QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
-    const QList<QSize> icon_sizes = window->windowIcon().availableSizes();
-    QVERIFY(icon_sizes.contains(QSize(16, 16)));
-    QVERIFY(icon_sizes.contains(QSize(32, 32)));
+    MainWindow window;
+    QCOMPARE(window.w.minimumSize(), QSize(360, 441));
+    QCOMPARE(window.w.maximumSize(), QSize(360, 441));
+    // clang-format off
+    const std::pair<const char*, QRect> twips[] = {
+        {"lblMoto", {105, 105, 2535, 225}},    {"lstMoto", {105, 420, 2535, 3660}},
+        {"lblAto", {2730, 105, 2535, 225}},    {"lstAto", {2730, 420, 2535, 3660}},
+        {"fraAdd", {105, 4200, 5160, 1065}},   {"txtAdd", {105, 210, 4110, 750}},
+        {"cmdAdd", {4305, 210, 750, 750}},     {"cmdBuild", {2625, 5355, 2640, 330}},
+        {"cmdClear", {2625, 6195, 2640, 330}}, {"cmdCopy", {2625, 5775, 2640, 330}},
+        {"lblTousen", {105, 5355, 1170, 225}}, {"txtHowWho", {1260, 5332, 435, 270}},
+        {"cmdVerInfo", {105, 6195, 2430, 330}}};
+    // clang-format on
+    for (const auto& [name, rect] : twips) {
+      QWidget* control = Child(&window.w, name);
+      // 15 twips to the pixel, rounded; inside fraAdd relative to the frame.
+      const bool framed = QStringList{"txtAdd", "cmdAdd"}.contains(name);
+      QCOMPARE(
+          std::pair(control->parentWidget()->objectName(), control->geometry()),
+          std::pair(QString(framed ? "fraAdd" : "frmLotwheel"),
+                    QRect(rect.topLeft() / 15.0, rect.size() / 15.0)));
+      // The caption fits, so no text is cut off. Labels draw edge to edge;
+      // buttons and the frame need room for their bevel and border.
+      QString caption = control->property("text").toString() +
+                        control->property("title").toString();
+      const int room = qobject_cast<QLabel*>(control) ? 0 : 8;
+      const QFontMetrics metrics = control->fontMetrics();
+      const QSize needed(metrics.horizontalAdvance(caption.remove('&')) + room,
+                         metrics.height());
+      QVERIFY2(control->size().expandedTo(needed) == control->size(), name);
+    }
   }
 
   void ListRowsShowLoneBreaksVisibly() {
     lotwheel::DrawSession session;
     session.AddLines(u"a\rb\r\nc\nd");
     EntryListModel model(session, EntryListModel::Which::Source);
-    QCOMPARE(model.rowCount(), 2);
-    QCOMPARE(model.index(0).data().toString(), QStringLiteral("a␍b"));
-    QCOMPARE(model.index(1).data().toString(), QStringLiteral("c␊d"));
+    QCOMPARE(model.index(0).data().toString(), u"a␍b"_s);
+    QCOMPARE(model.index(1).data().toString(), u"c␊d"_s);
     QVERIFY(!model.index(2).data().isValid());
-  }
-
-  void PasteUpToTheLimitIsAdded() {
-    Window window;
-    QApplication::clipboard()->setText(
-        Lines(lotwheel::kMaxEntries, QStringLiteral("参加者")));
-    window.txtAdd()->setFocus();
-    window.txtAdd()->paste();
-    QVERIFY(OpensNoModal([&] { window.Button("cmdAdd")->click(); }));
-    const QAbstractItemModel* rows = window.lstMoto()->model();
-    QCOMPARE(rows->rowCount(), int{lotwheel::kMaxEntries});
-    QCOMPARE(rows->index(lotwheel::kMaxEntries - 1, 0).data().toString(),
-             QStringLiteral("参加者32766"));
-    // One more line is one too many, and adds nothing.
-    window.txtAdd()->setPlainText(QStringLiteral("X"));
-    QCOMPARE(WatchModal([&] { window.Button("cmdAdd")->click(); }).text,
-             kSourceFull);
-    QCOMPARE(rows->rowCount(), int{lotwheel::kMaxEntries});
-  }
-
-  void PasteFarBeyondTheLimitIsRefused() {
-    Window window;
-    window.Add(QStringLiteral("first"));
-    QApplication::clipboard()->setText(Lines(200000, QStringLiteral("p")));
-    window.txtAdd()->selectAll();
-    window.txtAdd()->paste();
-    const Modal box = WatchModal([&] { window.Button("cmdAdd")->click(); });
-    QCOMPARE(box.text, kSourceFull);
-    QCOMPARE(box.title, QStringLiteral("Error"));
-    QCOMPARE(Rows(window.lstMoto()), QStringList{"first"});
-    QCOMPARE(window.txtAdd()->blockCount(), 200000);
   }
 };
 
