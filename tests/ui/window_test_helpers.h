@@ -117,7 +117,8 @@ struct MainWindow {
   QPlainTextEdit* txtAdd() { return Child<QPlainTextEdit>(&w, "txtAdd"); }
   QLineEdit* txtHowWho() { return Child<QLineEdit>(&w, "txtHowWho"); }
   Modal Click(const char* button) {
-    return WatchModal([=] { Child<QPushButton>(&w, button)->click(); });
+    return WatchModal(
+        [this, button] { Child<QPushButton>(&w, button)->click(); });
   }
   Modal Add(const QString& lines) {
     txtAdd()->setPlainText(lines);
