@@ -19,6 +19,7 @@
 #include "ui/fonts.h"
 #include "ui/frm_ver_info.h"
 #include "ui/qt_clipboard.h"
+#include "ui/twips.h"
 
 namespace {
 
@@ -27,13 +28,6 @@ namespace {
 std::u16string_view View(const QString& text) {
   return {reinterpret_cast<const char16_t*>(text.utf16()),
           static_cast<size_t>(text.size())};
-}
-
-// Layout is kept in twips, 15 to a pixel at 96 dots per inch; Qt's
-// high-DPI scaling then scales the whole window as one.
-QRect FromTwips(int left, int top, int width, int height) {
-  const auto px = [](int twips) { return (twips + 7) / 15; };
-  return QRect(px(left), px(top), px(width), px(height));
 }
 
 // The caption as a screen reader should say it: without the "&".
@@ -69,7 +63,8 @@ frmLotwheel::frmLotwheel(QWidget* parent)
   setObjectName(QStringLiteral("frmLotwheel"));
   setWindowTitle(QStringLiteral("Z.Q Lotwheel for Tournament Basic"));
   setWindowIcon(QIcon(QStringLiteral(":/lotwheel/art/lotwheel.ico")));
-  setFixedSize(360, 441);
+  setFixedSize(lotwheel::PixelsFromTwips(5400),
+               lotwheel::PixelsFromTwips(6615));
   // The fixed layout is measured for a 9-point interface font: keep the
   // desktop's face but not a larger size, which would cut captions off.
   QFont interface_font = font();
@@ -153,29 +148,30 @@ void frmLotwheel::CreateControls() {
 }
 
 void frmLotwheel::PlaceControls() {
-  lblMoto->setGeometry(FromTwips(105, 105, 2535, 225));
-  lstMoto->setGeometry(FromTwips(105, 420, 2535, 3660));
-  lblAto->setGeometry(FromTwips(2730, 105, 2535, 225));
-  lstAto->setGeometry(FromTwips(2730, 420, 2535, 3660));
-  fraAdd->setGeometry(FromTwips(105, 4200, 5160, 1065));
-  txtAdd->setGeometry(FromTwips(105, 210, 4110, 750));  // within fraAdd
-  cmdAdd->setGeometry(FromTwips(4305, 210, 750, 750));  // within fraAdd
-  cmdBuild->setGeometry(FromTwips(2625, 5355, 2640, 330));
-  cmdClear->setGeometry(FromTwips(2625, 6195, 2640, 330));
-  cmdCopy->setGeometry(FromTwips(2625, 5775, 2640, 330));
-  lblTousen->setGeometry(FromTwips(105, 5355, 1170, 225));
-  txtHowWho->setGeometry(FromTwips(1260, 5332, 435, 270));
-  cmdVerInfo->setGeometry(FromTwips(105, 6195, 2430, 330));
+  lblMoto->setGeometry(lotwheel::RectFromTwips(105, 105, 2535, 225));
+  lstMoto->setGeometry(lotwheel::RectFromTwips(105, 420, 2535, 3660));
+  lblAto->setGeometry(lotwheel::RectFromTwips(2730, 105, 2535, 225));
+  lstAto->setGeometry(lotwheel::RectFromTwips(2730, 420, 2535, 3660));
+  fraAdd->setGeometry(lotwheel::RectFromTwips(105, 4200, 5160, 1065));
+  txtAdd->setGeometry(
+      lotwheel::RectFromTwips(105, 210, 4110, 750));  // within fraAdd
+  cmdAdd->setGeometry(
+      lotwheel::RectFromTwips(4305, 210, 750, 750));  // within fraAdd
+  cmdBuild->setGeometry(lotwheel::RectFromTwips(2625, 5355, 2640, 330));
+  cmdClear->setGeometry(lotwheel::RectFromTwips(2625, 6195, 2640, 330));
+  cmdCopy->setGeometry(lotwheel::RectFromTwips(2625, 5775, 2640, 330));
+  lblTousen->setGeometry(lotwheel::RectFromTwips(105, 5355, 1170, 225));
+  txtHowWho->setGeometry(lotwheel::RectFromTwips(1260, 5332, 435, 270));
+  cmdVerInfo->setGeometry(lotwheel::RectFromTwips(105, 6195, 2430, 330));
   // The count label reaches a pixel into the count box; keep the box on top.
   txtHowWho->raise();
 }
 
 void frmLotwheel::OrderTabs() {
-  const QWidget* chain[] = {lstMoto,  lstAto,  txtAdd,    cmdAdd,    cmdBuild,
+  QWidget* const chain[] = {lstMoto,  lstAto,  txtAdd,    cmdAdd,    cmdBuild,
                             cmdClear, cmdCopy, txtHowWho, cmdVerInfo};
   for (size_t i = 0; i + 1 < std::size(chain); ++i)
-    setTabOrder(const_cast<QWidget*>(chain[i]),
-                const_cast<QWidget*>(chain[i + 1]));
+    setTabOrder(chain[i], chain[i + 1]);
 }
 
 void frmLotwheel::ConnectButtons() {

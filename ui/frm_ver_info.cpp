@@ -17,19 +17,11 @@
 #include "ui/fonts.h"
 #include "ui/open_address.h"
 #include "ui/picture_label.h"
+#include "ui/twips.h"
 #include "ui/ver_info_texts.h"
 #include "ui/version_line.h"
 
 namespace {
-
-// Positions and sizes are designed in twips, 15 to the pixel.
-constexpr int kTwipsPerPixel = 15;
-
-int Px(int twips) { return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel; }
-
-QRect TwipsRect(int left, int top, int width, int height) {
-  return QRect(Px(left), Px(top), Px(width), Px(height));
-}
 
 // The 32 x 32 image of the application icon, read as stored rather than
 // scaled from whichever image the icon engine prefers.
@@ -76,7 +68,8 @@ frmVerInfo::frmVerInfo(QWidget* parent) : QDialog(parent) {
   // help box.
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                  Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-  setFixedSize(Px(6210), Px(2700));
+  setFixedSize(lotwheel::PixelsFromTwips(6210),
+               lotwheel::PixelsFromTwips(2700));
   setModal(true);
 
   BuildControls();
@@ -104,13 +97,13 @@ void frmVerInfo::BuildControls() {
 }
 
 void frmVerInfo::PlaceControls() {
-  Image1->setGeometry(TwipsRect(105, 105, 480, 480));
-  Label1->setGeometry(TwipsRect(630, 180, 5475, 330));
-  lblVerinfo->setGeometry(TwipsRect(3570, 580, 2535, 225));
-  Text1->setGeometry(TwipsRect(105, 840, 6000, 1065));
-  Image2->setGeometry(TwipsRect(105, 2025, 2400, 570));
-  Image3->setGeometry(TwipsRect(2715, 2010, 1800, 600));
-  cmdOK->setGeometry(TwipsRect(4725, 2145, 1380, 330));
+  Image1->setGeometry(lotwheel::RectFromTwips(105, 105, 480, 480));
+  Label1->setGeometry(lotwheel::RectFromTwips(630, 180, 5475, 330));
+  lblVerinfo->setGeometry(lotwheel::RectFromTwips(3570, 580, 2535, 225));
+  Text1->setGeometry(lotwheel::RectFromTwips(105, 840, 6000, 1065));
+  Image2->setGeometry(lotwheel::RectFromTwips(105, 2025, 2400, 570));
+  Image3->setGeometry(lotwheel::RectFromTwips(2715, 2010, 1800, 600));
+  cmdOK->setGeometry(lotwheel::RectFromTwips(4725, 2145, 1380, 330));
   // Only the credits box and the button take the focus, in this order.
   setTabOrder(Text1, cmdOK);
 }
