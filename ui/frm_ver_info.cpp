@@ -71,6 +71,11 @@ frmVerInfo::frmVerInfo(QWidget* parent) : QDialog(parent) {
   setFixedSize(lotwheel::PixelsFromTwips(6210),
                lotwheel::PixelsFromTwips(2700));
   setModal(true);
+  // No icon in the title bar. A window always has one on X11 and inherits
+  // the application's, so it gets a blank one that shows nothing.
+  QPixmap blank(16, 16);
+  blank.fill(Qt::transparent);
+  setWindowIcon(QIcon(blank));
 
   BuildControls();
   PlaceControls();
