@@ -250,6 +250,9 @@ void frmLotwheel::ShowError(const QString& text) {
   QMessageBox box(QMessageBox::Warning, QStringLiteral("Error"), text,
                   QMessageBox::Ok, this);
   box.exec();
+  // Back to the control that had the focus before the box; not every window
+  // manager reactivates the window by itself.
+  activateWindow();
 }
 
 void frmLotwheel::ScrollToRow(QListView* list, int row) {
