@@ -66,6 +66,12 @@ class VerInfoTest : public QObject {
     frmVerInfo window;
     QCOMPARE(window.minimumSize(), QSize(414, 180));
     QCOMPARE(window.maximumSize(), QSize(414, 180));
+    // No icon in the title bar: the one it has is blank.
+    const QImage icon = window.windowIcon().pixmap(16, 16).toImage();
+    QVERIFY(!icon.isNull());
+    for (int y = 0; y < icon.height(); ++y)
+      for (int x = 0; x < icon.width(); ++x)
+        QCOMPARE(qAlpha(icon.pixel(x, y)), 0);
     // The version comes from the build, never the designed placeholder.
     QCOMPARE(Child<QLabel>(&window, "lblVerinfo")->text(), "Version:1.03.0005");
     const QString group = u"Z.Q HomePageへアクセスします。"_s;
