@@ -35,6 +35,7 @@ class MainWindowTest : public QObject {
     QCOMPARE(window.State(), QStringList({"lstMoto", "", "", "", "0"}));
     const QList<QSize> icons = window.w.windowIcon().availableSizes();
     QVERIFY(icons.contains(QSize(16, 16)) && icons.contains(QSize(32, 32)));
+    QVERIFY(HasCloseBoxOnly(&window.w));
   }
 
   // Each click adds every line as the user sees it, and leaves the box as it

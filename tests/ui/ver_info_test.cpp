@@ -66,6 +66,7 @@ class VerInfoTest : public QObject {
     frmVerInfo window;
     QCOMPARE(window.minimumSize(), QSize(414, 180));
     QCOMPARE(window.maximumSize(), QSize(414, 180));
+    QVERIFY(HasCloseBoxOnly(&window));
     // No icon in the title bar: the one it has is blank.
     const QImage icon = window.windowIcon().pixmap(16, 16).toImage();
     QVERIFY(!icon.isNull());

@@ -33,6 +33,16 @@ inline QStringList Rows(const QWidget* window, const char* list) {
   return rows;
 }
 
+// The title bar offers the close box and neither minimise nor maximise:
+// without the customize hint the platform would add both.
+inline bool HasCloseBoxOnly(const QWidget* window) {
+  const Qt::WindowFlags flags = window->windowFlags();
+  return flags.testFlag(Qt::CustomizeWindowHint) &&
+         flags.testFlag(Qt::WindowCloseButtonHint) &&
+         !flags.testFlag(Qt::WindowMinimizeButtonHint) &&
+         !flags.testFlag(Qt::WindowMaximizeButtonHint);
+}
+
 // Presses a key, with its modifiers, on the control that has the focus.
 inline void Press(QKeyCombination key) {
   QTest::keyClick(QApplication::focusWidget(), key.key(),
