@@ -89,20 +89,25 @@ uint64_t HashOf(std::u16string_view entry) {
 // 32,767 entries, which keeps the fuzzer fast where copies would not.
 using Hashes = std::vector<uint64_t>;
 
-Hashes SourceHashes(const DrawSession& s) {
+// The hashes of one list, read through its count and accessor.
+template <typename At>
+Hashes ListHashes(int16_t count, At at) {
   Hashes h;
-  h.reserve(static_cast<size_t>(s.SourceCount()));
-  for (int16_t i = 0; i < s.SourceCount(); ++i)
-    h.push_back(HashOf(s.SourceAt(i)));
+  h.reserve(static_cast<size_t>(count));
+  for (int16_t i = 0; i < count; ++i) h.push_back(HashOf(at(i)));
   return h;
 }
 
+Hashes SourceHashes(const DrawSession& s) {
+  return ListHashes(s.SourceCount(), [&s](int16_t i) -> const std::u16string& {
+    return s.SourceAt(i);
+  });
+}
+
 Hashes OutputHashes(const DrawSession& s) {
-  Hashes h;
-  h.reserve(static_cast<size_t>(s.OutputCount()));
-  for (int16_t i = 0; i < s.OutputCount(); ++i)
-    h.push_back(HashOf(s.OutputAt(i)));
-  return h;
+  return ListHashes(s.OutputCount(), [&s](int16_t i) -> const std::u16string& {
+    return s.OutputAt(i);
+  });
 }
 
 // A multiset of entries, as a count and two sums of hashes: order does not
