@@ -10,8 +10,9 @@ class Clipboard {
   virtual ~Clipboard() = default;
   // Empties the clipboard, in every format.
   virtual void Clear() = 0;
-  // Places a text in the platform's plain-text format.
-  virtual void SetText(std::u16string_view text) = 0;
+  // Places a text in the platform's plain-text format. False when the
+  // platform did not take it, so that the window can say so.
+  virtual bool SetText(std::u16string_view text) = 0;
 };
 
 }  // namespace lotwheel

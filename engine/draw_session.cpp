@@ -130,12 +130,12 @@ std::u16string DrawSession::ExportText() const {
   return text;
 }
 
-void DrawSession::CopyOutput(Clipboard& clipboard) const {
+bool DrawSession::CopyOutput(Clipboard& clipboard) const {
   // Built before the clipboard is touched, so a failure to build it leaves
   // the clipboard as it was.
   const std::u16string text = ExportText();
   clipboard.Clear();
-  clipboard.SetText(text);
+  return clipboard.SetText(text);
 }
 
 int16_t DrawSession::SourceCount() const {

@@ -31,7 +31,9 @@ class DrawSession {
   DrawOutcome Draw(std::u16string_view count_text);
   // Every output entry followed by CR LF.
   std::u16string ExportText() const;
-  void CopyOutput(Clipboard& clipboard) const;
+  // Places the export text on the clipboard; false when the clipboard
+  // refused it. The lists never change.
+  bool CopyOutput(Clipboard& clipboard) const;
 
   int16_t SourceCount() const;
   const std::u16string& SourceAt(int16_t position) const;

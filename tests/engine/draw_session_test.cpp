@@ -136,11 +136,16 @@ TEST(DrawTest, PicksFollowTheGeneratorAndStayInsideTheList) {
   }
 }
 
-// Records what the engine does to the clipboard, in order.
+// Records what the engine does to the clipboard, in order, and takes the
+// text or refuses it as told.
 struct RecordingClipboard final : Clipboard {
   void Clear() override { calls.push_back(u"<clear>"); }
-  void SetText(std::u16string_view text) override { calls.emplace_back(text); }
+  bool SetText(std::u16string_view text) override {
+    calls.emplace_back(text);
+    return takes_text;
+  }
   Entries calls;
+  bool takes_text = true;
 };
 
 TEST(DrawTest, DrawsAccumulateInTheExportUntilClearedToNothing) {
@@ -153,8 +158,9 @@ TEST(DrawTest, DrawsAccumulateInTheExportUntilClearedToNothing) {
   const std::u16string text = u"A\r\nx\ry\nz\r\n\r\n";
   EXPECT_EQ(s.ExportText(), text);
   RecordingClipboard clipboard;
-  s.CopyOutput(clipboard);
-  s.CopyOutput(clipboard);
+  EXPECT_TRUE(s.CopyOutput(clipboard));
+  clipboard.takes_text = false;  // a refusal is reported, the lists stay
+  EXPECT_FALSE(s.CopyOutput(clipboard));
   EXPECT_EQ(clipboard.calls, (Entries{u"<clear>", text, u"<clear>", text}));
   EXPECT_EQ(f.Output(), (Entries{u"A", u"x\ry\nz", u""}));
   EXPECT_EQ(f.Source(), (Entries{u"A", u"B"}));
