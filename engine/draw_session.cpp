@@ -2,6 +2,7 @@
 #include "engine/draw_session.h"
 
 #include <cmath>
+#include <cstddef>
 #include <optional>
 #include <utility>
 
@@ -57,7 +58,21 @@ AddOutcome DrawSession::AddLines(std::u16string_view text) {
   const size_t room = static_cast<size_t>(kMaxEntries) - source_.size();
   const size_t pieces = CountPieces(text, room);
   if (pieces > room) return AddOutcome::SourceFull;
-  source_.reserve(source_.size() + pieces);
+  // Room for every piece first, so that no append moves the list; an entry
+  // that cannot be allocated takes back those appended before it.
+  const size_t old_size = source_.size();
+  source_.reserve(old_size + pieces);
+  try {
+    AppendPieces(text);
+  } catch (...) {
+    source_.erase(source_.begin() + static_cast<ptrdiff_t>(old_size),
+                  source_.end());
+    throw;
+  }
+  return AddOutcome::Added;
+}
+
+void DrawSession::AppendPieces(std::u16string_view text) {
   size_t start = 0;
   for (size_t cut = FindLineBreak(text, 0); cut != std::u16string_view::npos;
        cut = FindLineBreak(text, start)) {
@@ -65,7 +80,6 @@ AddOutcome DrawSession::AddLines(std::u16string_view text) {
     start = cut + kLineBreak.size();
   }
   source_.emplace_back(text.substr(start));
-  return AddOutcome::Added;
 }
 
 void DrawSession::ClearLists() {
@@ -99,7 +113,9 @@ DrawOutcome DrawSession::Draw(std::u16string_view count_text) {
 void DrawSession::Pick(int32_t count) {
   // Gives the picks of removing each drawn entry from the middle of the
   // list, but finds "the i-th survivor" in a tree instead of shifting the
-  // list at each pass; the survivors close up once at the end.
+  // list at each pass; the survivors close up once at the end. Everything
+  // is allocated before the first entry moves, so running out of memory
+  // leaves both lists whole.
   PositionPicker picker(static_cast<int32_t>(source_.size()));
   std::vector<bool> taken(source_.size(), false);
   output_.reserve(output_.size() + static_cast<size_t>(count));

@@ -25,6 +25,9 @@ class DrawSession {
 
   // Appends the pieces of text cut at every CR LF (and only there), empty
   // pieces included. Appends nothing if the list would pass kMaxEntries.
+  // Every operation below either completes or, when memory runs out
+  // (std::bad_alloc, std::length_error), throws and leaves both lists as
+  // they were.
   AddOutcome AddLines(std::u16string_view text);
   void ClearLists();
   // Moves the requested number of random entries to the end of the output.
@@ -41,6 +44,8 @@ class DrawSession {
   const std::u16string& OutputAt(int16_t position) const;
 
  private:
+  // Appends the pieces of text; the room for them is already reserved.
+  void AppendPieces(std::u16string_view text);
   // Moves count entries (1..SourceCount) at random to the output's end.
   void Pick(int32_t count);
 

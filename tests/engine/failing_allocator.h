@@ -1,0 +1,12 @@
+// Makes a chosen allocation fail, so that tests can see what an operation
+// leaves behind when memory runs out. Only the engine tests link it: it
+// replaces the global operator new.
+#pragma once
+
+namespace lotwheel {
+
+// The n-th allocation from now (1 = the next one) throws std::bad_alloc,
+// and so does none after it; 0 disarms.
+void FailAllocation(long n);
+
+}  // namespace lotwheel
