@@ -12,7 +12,7 @@
 #include <memory>
 
 #include "engine/draw_session.h"
-#include "ui/frm_lotwheel.h"
+#include "ui/qt/frm_lotwheel.h"
 
 namespace {
 

@@ -31,7 +31,7 @@ if(CMAKE_SCRIPT_MODE_FILE STREQUAL CMAKE_CURRENT_LIST_FILE)
   # cmake -DMAJOR=1 -DMINOR=3 -DREVISION=5 -P LotwheelVersion.cmake
   lotwheel_version_text(text "${MAJOR}" "${MINOR}" "${REVISION}")
   execute_process(COMMAND "${CMAKE_COMMAND}" -E echo "${text}")
-else()
+elseif(NOT CMAKE_SCRIPT_MODE_FILE)
   lotwheel_version_text(LOTWHEEL_VERSION_TEXT "${PROJECT_VERSION_MAJOR}"
                         "${PROJECT_VERSION_MINOR}" "${PROJECT_VERSION_PATCH}")
   # The four fields of a Windows version record: major, minor, 0, revision.

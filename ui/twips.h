@@ -1,21 +1,28 @@
-// Control geometry as the windows are designed: in twips, 15 to a pixel at
-// 96 dots per inch. Qt's high-DPI scaling then scales each window as one.
+// Control geometry as the windows are designed: in twips, 1/1440 inch, which
+// is 15 twips to a pixel at 96 dots per inch.
 #pragma once
 
-#include <QRect>
+namespace lotwheel::ui {
 
-namespace lotwheel {
+inline constexpr int kTwipsPerInch = 1440;
+inline constexpr int kDefaultDpi = 96;
 
-inline constexpr int kTwipsPerPixel = 15;
+// A rectangle in twips, relative to the client area of its parent.
+struct TwipsRect {
+  int left = 0;
+  int top = 0;
+  int width = 0;
+  int height = 0;
+};
 
-// Rounded to the nearest pixel; no designed size falls on a half pixel.
-constexpr int PixelsFromTwips(int twips) {
-  return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
+// twips x dpi / 1440, rounded to the nearest pixel (halves away from zero),
+// so that 96 dpi gives the designed sizes and 144 dpi one and a half times
+// them.
+constexpr int PixelsFromTwips(int twips, int dpi = kDefaultDpi) {
+  const long long scaled = static_cast<long long>(twips) * dpi;
+  const long long half = kTwipsPerInch / 2;
+  return static_cast<int>(scaled >= 0 ? (scaled + half) / kTwipsPerInch
+                                      : -((-scaled + half) / kTwipsPerInch));
 }
 
-inline QRect RectFromTwips(int left, int top, int width, int height) {
-  return QRect(PixelsFromTwips(left), PixelsFromTwips(top),
-               PixelsFromTwips(width), PixelsFromTwips(height));
-}
-
-}  // namespace lotwheel
+}  // namespace lotwheel::ui

@@ -9,7 +9,9 @@ class QtClipboard final : public lotwheel::Clipboard {
  public:
   explicit QtClipboard(QClipboard::Mode mode = QClipboard::Clipboard);
   void Clear() override;
-  void SetText(std::u16string_view text) override;
+  // Qt sets the text without saying whether the platform took it, so the
+  // text is read back: a platform that refused it gives something else.
+  bool SetText(std::u16string_view text) override;
 
  private:
   QClipboard::Mode mode_;

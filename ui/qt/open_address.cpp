@@ -1,5 +1,5 @@
 // Hands a web address to the user's browser.
-#include "ui/open_address.h"
+#include "ui/qt/open_address.h"
 
 #include <QDesktopServices>
 

@@ -1,5 +1,5 @@
 // Lets Enter press the button that has the focus, as the space bar does.
-#include "ui/enter_presses_button.h"
+#include "ui/qt/enter_presses_button.h"
 
 #include <QAbstractButton>
 #include <QKeyEvent>

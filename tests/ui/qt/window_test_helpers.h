@@ -15,7 +15,7 @@
 #include <functional>
 #include <utility>
 
-#include "ui/frm_lotwheel.h"
+#include "ui/qt/frm_lotwheel.h"
 
 template <typename T = QWidget>
 T* Child(const QWidget* window, const char* name) {

@@ -1,5 +1,5 @@
 // A picture control: shows a bitmap at its natural size and reports clicks.
-#include "ui/picture_label.h"
+#include "ui/qt/picture_label.h"
 
 #include <QMouseEvent>
 

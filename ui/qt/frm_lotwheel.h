@@ -2,7 +2,11 @@
 #pragma once
 
 #include <QWidget>
+#include <functional>
+#include <memory>
+#include <string_view>
 
+#include "engine/clipboard.h"
 #include "engine/draw_session.h"
 
 class EntryListModel;
@@ -18,11 +22,13 @@ class frmLotwheel final : public QWidget {
 
  public:
   explicit frmLotwheel(QWidget* parent = nullptr);
+  ~frmLotwheel() override;
+
+  // The clipboard that the copy button fills; the system's by default.
+  void UseClipboard(std::unique_ptr<lotwheel::Clipboard> clipboard);
 
  private:
   void CreateControls();
-  void PlaceControls();
-  void OrderTabs();
   void ConnectButtons();
 
   void OnAddClicked();
@@ -31,13 +37,17 @@ class frmLotwheel final : public QWidget {
   void OnCopyClicked();
   void OnVerInfoClicked();
 
+  // Runs one operation. Running out of memory leaves both lists as they
+  // were, so it is reported and the program goes on.
+  void Run(const std::function<void()>& operation);
   // The lines of txtAdd as the user sees them, joined with CR LF.
   QString EntryText() const;
-  // Shows the one kind of message box this window has.
-  void ShowError(const QString& text);
+  // Shows the one kind of message box this window has; empty shows none.
+  void ShowError(std::u16string_view text);
   static void ScrollToRow(QListView* list, int row);
 
   lotwheel::DrawSession session_;
+  std::unique_ptr<lotwheel::Clipboard> clipboard_;
   EntryListModel* source_model_ = nullptr;
   EntryListModel* output_model_ = nullptr;
 

@@ -7,10 +7,11 @@
 #include <climits>
 #include <tuple>
 
-#include "ui/cursor_file.h"
-#include "ui/frm_ver_info.h"
-#include "ui/ver_info_texts.h"
-#include "ui/version_line.h"
+#include "ui/qt/cursor_file.h"
+#include "ui/qt/frm_ver_info.h"
+#include "ui/qt/qt_text.h"
+#include "ui/texts.h"
+#include "ui/window_layout.h"
 #include "window_test_helpers.h"
 
 using namespace Qt::StringLiterals;
@@ -38,28 +39,6 @@ class VerInfoTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void VersionLine_data() {
-    QTest::addColumn<QList<int>>("numbers");
-    QTest::addColumn<QString>("line");
-    QTest::newRow("this version") << QList{1, 3, 5} << u"Version:1.03.0005"_s;
-    QTest::newRow("longer") << QList{2, 10, 123} << u"Version:2.10.0123"_s;
-    QTest::newRow("more digits than the minimum")
-        << QList{1, 100, 12345} << u"Version:1.100.12345"_s;
-    QTest::newRow("all zero") << QList{0, 0, 0} << u"Version:0.00.0000"_s;
-    QTest::newRow("sign before the zeros")
-        << QList{-1, -3, -5} << u"Version:-1.-03.-0005"_s;
-    QTest::newRow("largest numbers")
-        << QList{INT_MAX, INT_MIN, INT_MAX}
-        << u"Version:2147483647.-2147483648.2147483647"_s;
-  }
-  void VersionLine() {
-    QFETCH(QList<int>, numbers);
-    QFETCH(QString, line);
-    QCOMPARE(QString::fromStdString(
-                 lotwheel::VersionLine(numbers[0], numbers[1], numbers[2])),
-             line);
-  }
-
   // Controls where the designed twips put them (over 15, rounded), pictures
   // the size of their controls, hand and tooltip on the banners, credits.
   void WhatTheWindowShows() {
@@ -75,19 +54,14 @@ class VerInfoTest : public QObject {
         QCOMPARE(qAlpha(icon.pixel(x, y)), 0);
     // The version comes from the build, never the designed placeholder.
     QCOMPARE(Child<QLabel>(&window, "lblVerinfo")->text(), "Version:1.03.0005");
-    const QString group = u"Z.Q HomePageへアクセスします。"_s;
-    const QString label = u"Lotus Lane Soft(Soft Harbor)にアクセスします。"_s;
-    const std::tuple<const char*, QRect, bool, QString> table[] = {
-        {"Image1", {7, 7, 32, 32}, true, {}},
-        {"Label1", {42, 12, 365, 22}, false, {}},
-        {"lblVerinfo", {238, 39, 169, 15}, false, {}},
-        {"Text1", {7, 56, 400, 71}, false, {}},
-        {"Image2", {7, 135, 160, 38}, true, group},
-        {"Image3", {181, 134, 120, 40}, true, label},
-        {"cmdOK", {315, 143, 92, 22}, false, {}},
-    };
     QVERIFY(!window.testAttribute(Qt::WA_SetCursor));
-    for (const auto& [name, rect, picture, tip] : table) {
+    for (const lotwheel::ui::ControlSpec& spec :
+         lotwheel::ui::VerInfoWindowLayout().controls) {
+      const char* name = spec.name.c_str();
+      const QRect rect(QPoint(spec.rect.left, spec.rect.top) / 15.0,
+                       QSize(spec.rect.width, spec.rect.height) / 15.0);
+      const bool picture = spec.kind == lotwheel::ui::ControlKind::kPicture;
+      const QString tip = lotwheel::ToQString(spec.tooltip);
       auto* control = Child(&window, name);
       QCOMPARE(std::tuple(name, control->parentWidget(), control->geometry()),
                std::tuple(name, &window, rect));
@@ -107,7 +81,7 @@ class VerInfoTest : public QObject {
     }
     // Eight lines, each ended by CR LF, with no CR or LF anywhere else.
     const QStringList lines =
-        QString::fromUtf8(lotwheel::kCreditsText).split("\r\n"_L1);
+        lotwheel::ToQString(lotwheel::ui::kCreditsText).split("\r\n"_L1);
     QCOMPARE(lines.size(), 9);
     QCOMPARE(lines.last(), QString());
     QVERIFY(!lines.join(' ').contains('\r') && !lines.join(' ').contains('\n'));
@@ -190,7 +164,7 @@ class VerInfoTest : public QObject {
     Visit([&](QWidget* window) {
       shown_again = Child<QPlainTextEdit>(window, "Text1")->toPlainText();
     });
-    QString credits = QString::fromUtf8(lotwheel::kCreditsText).trimmed();
+    QString credits = lotwheel::ToQString(lotwheel::ui::kCreditsText).trimmed();
     QCOMPARE(shown_again, credits.replace("\r\n"_L1, "\n"_L1));
   }
 
@@ -275,8 +249,8 @@ class VerInfoTest : public QObject {
     });
     QDesktopServices::unsetUrlHandler(u"https"_s);
     QDesktopServices::unsetUrlHandler(u"http"_s);
-    const QUrl group(u"https://zq.example.org/"_s);
-    const QUrl label(u"https://downloads.example.net/authors/lotuslane/"_s);
+    const QUrl group(QString::fromLatin1(lotwheel::ui::kGroupHomePage));
+    const QUrl label(QString::fromLatin1(lotwheel::ui::kAuthorPage));
     QCOMPARE(catcher.urls, QList<QUrl>({group, group, label}));
     QCOMPARE(open_after_each, QList<bool>({true, true, true}));
     QVERIFY(seen.left_open);  // none of the clicks closed the window

@@ -7,7 +7,8 @@
 #include <utility>
 
 #include "engine/draw_session.h"
-#include "ui/entry_list_model.h"
+#include "ui/qt/entry_list_model.h"
+#include "ui/window_layout.h"
 #include "window_test_helpers.h"
 
 using namespace Qt::StringLiterals;
@@ -123,7 +124,7 @@ class MainWindowTest : public QObject {
     row("no number", u"三"_s, "", u"当選人数には数値を入力してください。"_s);
     // After the whole of a full source list was drawn.
     row("output full", "0", "",
-        u"出力が32,767件を超えるため抽出できません。"
+        u"出力が32,767件を超えるため抽出できません。\n"
         u"クリアしてから抽出してください。"_s);
     row("one line too many", "0", Lines(lotwheel::kMaxEntries - 2, "p"), full);
     row("200,000 lines pasted", "0", Lines(200000, "p"), full);
@@ -236,23 +237,17 @@ class MainWindowTest : public QObject {
     MainWindow window;
     QCOMPARE(window.w.minimumSize(), QSize(360, 441));
     QCOMPARE(window.w.maximumSize(), QSize(360, 441));
-    // clang-format off
-    const std::pair<const char*, QRect> twips[] = {
-        {"lblMoto", {105, 105, 2535, 225}},    {"lstMoto", {105, 420, 2535, 3660}},
-        {"lblAto", {2730, 105, 2535, 225}},    {"lstAto", {2730, 420, 2535, 3660}},
-        {"fraAdd", {105, 4200, 5160, 1065}},   {"txtAdd", {105, 210, 4110, 750}},
-        {"cmdAdd", {4305, 210, 750, 750}},     {"cmdBuild", {2625, 5355, 2640, 330}},
-        {"cmdClear", {2625, 6195, 2640, 330}}, {"cmdCopy", {2625, 5775, 2640, 330}},
-        {"lblTousen", {105, 5355, 1170, 225}}, {"txtHowWho", {1260, 5332, 435, 270}},
-        {"cmdVerInfo", {105, 6195, 2430, 330}}};
-    // clang-format on
-    for (const auto& [name, rect] : twips) {
+    for (const lotwheel::ui::ControlSpec& spec :
+         lotwheel::ui::MainWindowLayout().controls) {
+      const char* name = spec.name.c_str();
+      const QRect rect(spec.rect.left, spec.rect.top, spec.rect.width,
+                       spec.rect.height);
       QWidget* control = Child(&window.w, name);
       // 15 twips to the pixel, rounded; inside fraAdd relative to the frame.
-      const bool framed = QStringList{"txtAdd", "cmdAdd"}.contains(name);
       QCOMPARE(
           std::pair(control->parentWidget()->objectName(), control->geometry()),
-          std::pair(QString(framed ? "fraAdd" : "frmLotwheel"),
+          std::pair(QString::fromStdString(spec.parent.empty() ? "frmLotwheel"
+                                                               : spec.parent),
                     QRect(rect.topLeft() / 15.0, rect.size() / 15.0)));
       // The caption fits, so no text is cut off. Labels draw edge to edge;
       // buttons and the frame need room for their bevel and border.

@@ -26,7 +26,6 @@ class frmVerInfo final : public QDialog {
 
  private:
   void BuildControls();
-  void PlaceControls();
   void FillControls();
   void ConnectControls();
 

@@ -1,5 +1,5 @@
 // Reads a Windows .cur pointer file into a QCursor, hot spot included.
-#include "ui/cursor_file.h"
+#include "ui/qt/cursor_file.h"
 
 #include <QBuffer>
 #include <QFile>

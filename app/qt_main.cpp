@@ -3,14 +3,16 @@
 #include <QIcon>
 
 #include "lotwheel_version.h"
-#include "ui/frm_lotwheel.h"
+#include "ui/qt/frm_lotwheel.h"
+#include "ui/texts.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   // Lets the desktop match the running window with its launcher and icon.
   QApplication::setDesktopFileName(QString::fromLatin1(lotwheel::kAppId));
-  QApplication::setWindowIcon(
-      QIcon(QStringLiteral(":/lotwheel/art/lotwheel.ico")));
+  QApplication::setWindowIcon(QIcon(
+      QStringLiteral(":/lotwheel/art/") +
+      QString::fromLatin1(lotwheel::ui::ArtFile(lotwheel::ui::Art::kAppIcon))));
   frmLotwheel window;
   window.show();
   return app.exec();

@@ -1,0 +1,221 @@
+// The main window: the two lists, the entry box and the five buttons.
+#include "ui/qt/frm_lotwheel.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QMessageBox>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <limits>
+#include <new>
+#include <stdexcept>
+
+#include "ui/messages.h"
+#include "ui/qt/control_table.h"
+#include "ui/qt/enter_presses_button.h"
+#include "ui/qt/entry_list_model.h"
+#include "ui/qt/frm_ver_info.h"
+#include "ui/qt/held_key_guard.h"
+#include "ui/qt/qt_clipboard.h"
+#include "ui/qt/qt_text.h"
+#include "ui/window_layout.h"
+
+namespace {
+
+template <typename T>
+T* Named(const char* name, QWidget* parent) {
+  auto* widget = new T(parent);
+  widget->setObjectName(QString::fromLatin1(name));
+  return widget;
+}
+
+QPushButton* NewButton(const char* name, QWidget* parent,
+                       QObject* enter_filter) {
+  auto* button = Named<QPushButton>(name, parent);
+  button->setAutoDefault(false);
+  button->installEventFilter(enter_filter);
+  return button;
+}
+
+}  // namespace
+
+frmLotwheel::frmLotwheel(QWidget* parent)
+    : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint |
+                          Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint),
+      clipboard_(std::make_unique<QtClipboard>()) {
+  setWindowIcon(QIcon(
+      QStringLiteral(":/lotwheel/art/") +
+      QString::fromLatin1(lotwheel::ui::ArtFile(lotwheel::ui::Art::kAppIcon))));
+  // The fixed layout is measured for a 9-point interface font: keep the
+  // desktop's face but not a larger size, which would cut captions off.
+  QFont interface_font = font();
+  interface_font.setPointSize(9);
+  setFont(interface_font);
+  qApp->installEventFilter(new HeldKeyGuard(this));
+
+  source_model_ =
+      new EntryListModel(session_, EntryListModel::Which::Source, this);
+  output_model_ =
+      new EntryListModel(session_, EntryListModel::Which::Output, this);
+
+  CreateControls();
+  lotwheel::ApplyLayout(this, lotwheel::ui::MainWindowLayout());
+  // The count label reaches a pixel into the count box; keep the box on top.
+  txtHowWho->raise();
+  txtHowWho->setAccessibleDescription(txtHowWho->toolTip());
+  ConnectButtons();
+  lstMoto->setFocus();
+}
+
+frmLotwheel::~frmLotwheel() = default;
+
+void frmLotwheel::UseClipboard(std::unique_ptr<lotwheel::Clipboard> clipboard) {
+  clipboard_ = std::move(clipboard);
+}
+
+void frmLotwheel::CreateControls() {
+  auto* enter_filter = new EnterPressesButton(this);
+
+  lblMoto = Named<QLabel>("lblMoto", this);
+  lstMoto = Named<QListView>("lstMoto", this);
+  lstMoto->setModel(source_model_);
+  lblAto = Named<QLabel>("lblAto", this);
+  lstAto = Named<QListView>("lstAto", this);
+  lstAto->setModel(output_model_);
+  for (QListView* list : {lstMoto, lstAto}) {
+    list->setUniformItemSizes(true);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  }
+
+  fraAdd = Named<QGroupBox>("fraAdd", this);
+  txtAdd = Named<QPlainTextEdit>("txtAdd", fraAdd);
+  txtAdd->setLineWrapMode(QPlainTextEdit::WidgetWidth);
+  txtAdd->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+  txtAdd->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  txtAdd->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  txtAdd->setTabChangesFocus(true);
+  cmdAdd = NewButton("cmdAdd", fraAdd, enter_filter);
+
+  cmdBuild = NewButton("cmdBuild", this, enter_filter);
+  cmdClear = NewButton("cmdClear", this, enter_filter);
+  cmdCopy = NewButton("cmdCopy", this, enter_filter);
+
+  lblTousen = Named<QLabel>("lblTousen", this);
+  txtHowWho = Named<QLineEdit>("txtHowWho", this);
+  // A pasted count is kept whole: cut at Qt's default 32,767 characters,
+  // "000…03" would read as 0 and draw everybody.
+  txtHowWho->setMaxLength(std::numeric_limits<int>::max());
+
+  cmdVerInfo = NewButton("cmdVerInfo", this, enter_filter);
+}
+
+void frmLotwheel::ConnectButtons() {
+  connect(cmdAdd, &QPushButton::clicked, this, &frmLotwheel::OnAddClicked);
+  connect(cmdClear, &QPushButton::clicked, this, &frmLotwheel::OnClearClicked);
+  connect(cmdBuild, &QPushButton::clicked, this, &frmLotwheel::OnBuildClicked);
+  connect(cmdCopy, &QPushButton::clicked, this, &frmLotwheel::OnCopyClicked);
+  connect(cmdVerInfo, &QPushButton::clicked, this,
+          &frmLotwheel::OnVerInfoClicked);
+}
+
+void frmLotwheel::OnAddClicked() {
+  Run([this] {
+    const int first_new = session_.SourceCount();
+    const QString text = EntryText();
+    const lotwheel::AddOutcome outcome =
+        session_.AddLines(lotwheel::ViewOf(text));
+    if (outcome != lotwheel::AddOutcome::Added) {
+      ShowError(lotwheel::ui::MessageFor(outcome));
+      return;
+    }
+    source_model_->Refresh();
+    ScrollToRow(lstMoto, first_new);
+  });
+}
+
+void frmLotwheel::OnClearClicked() {
+  session_.ClearLists();
+  txtAdd->clear();
+  source_model_->Refresh();
+  output_model_->Refresh();
+}
+
+void frmLotwheel::OnBuildClicked() {
+  Run([this] {
+    const int first_new = session_.OutputCount();
+    const lotwheel::DrawOutcome outcome =
+        session_.Draw(lotwheel::ViewOf(txtHowWho->text()));
+    if (outcome != lotwheel::DrawOutcome::Drawn) {
+      ShowError(lotwheel::ui::MessageFor(outcome));
+      return;
+    }
+    source_model_->Refresh();
+    output_model_->Refresh();
+    ScrollToRow(lstAto, first_new);
+  });
+}
+
+void frmLotwheel::OnCopyClicked() {
+  Run([this] {
+    if (!session_.CopyOutput(*clipboard_))
+      ShowError(lotwheel::ui::kClipboardFailedMessage);
+  });
+}
+
+void frmLotwheel::OnVerInfoClicked() { frmVerInfo::ShowModal(this); }
+
+void frmLotwheel::Run(const std::function<void()>& operation) {
+  bool out_of_memory = false;
+  try {
+    operation();
+  } catch (const std::bad_alloc&) {
+    out_of_memory = true;
+  } catch (const std::length_error&) {
+    out_of_memory = true;
+  }
+  // Shown outside the handler, once whatever failed has been let go of.
+  if (out_of_memory) ShowError(lotwheel::ui::kOutOfMemoryMessage);
+}
+
+QString frmLotwheel::EntryText() const {
+  // Blocks are read one by one because toPlainText() would turn non-breaking
+  // spaces into plain ones; entries must reach the list unchanged.
+  const QTextDocument* document = txtAdd->document();
+  QString text;
+  text.reserve(document->characterCount() * 2);
+  for (QTextBlock block = document->begin(); block.isValid();
+       block = block.next()) {
+    if (block != document->begin()) text += u"\r\n";
+    text += block.text();
+  }
+  // Shift+Enter starts a new line inside a block; it is a line to the user.
+  text.replace(QChar::LineSeparator, QStringLiteral("\r\n"));
+  return text;
+}
+
+void frmLotwheel::ShowError(std::u16string_view text) {
+  if (text.empty()) return;
+  QMessageBox box(QMessageBox::Warning,
+                  lotwheel::ToQString(lotwheel::ui::kMessageTitle),
+                  lotwheel::ToQString(text), QMessageBox::Ok, this);
+  box.exec();
+  // Back to the control that had the focus before the box; not every window
+  // manager reactivates the window by itself.
+  activateWindow();
+}
+
+void frmLotwheel::ScrollToRow(QListView* list, int row) {
+  // New entries come at the end; show the first of them rather than
+  // jumping back to the top of a long list.
+  if (row > 0 && row < list->model()->rowCount())
+    list->scrollTo(list->model()->index(row, 0),
+                   QAbstractItemView::PositionAtTop);
+}
