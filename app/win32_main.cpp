@@ -1,0 +1,17 @@
+// Start-up on Windows: the main window and its message loop.
+#include <windows.h>
+
+#include "ui/win32/dialog_message.h"
+#include "ui/win32/frm_lotwheel.h"
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show_command) {
+  frmLotwheel window;
+  window.Show(show_command);
+  MSG msg;
+  while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+    if (lotwheel::win32::RouteDialogMessage(window.hwnd(), msg)) continue;
+    TranslateMessage(&msg);
+    DispatchMessageW(&msg);
+  }
+  return static_cast<int>(msg.wParam);
+}

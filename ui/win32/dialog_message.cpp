@@ -1,0 +1,40 @@
+// Routes queued messages through the dialog manager, dropping held keys.
+#include "ui/win32/dialog_message.h"
+
+namespace lotwheel::win32 {
+namespace {
+
+// Bit 30 of a key message: the key was already down, so this is a repeat.
+constexpr LPARAM kKeyWasDown = LPARAM{1} << 30;
+
+bool IsPushButton(HWND control) {
+  if (control == nullptr) return false;
+  const LRESULT code = SendMessageW(control, WM_GETDLGCODE, 0, 0);
+  return (code & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) != 0;
+}
+
+bool IsHeldPress(const MSG& msg) {
+  if ((msg.lParam & kKeyWasDown) == 0) return false;
+  switch (msg.message) {
+    case WM_SYSKEYDOWN:
+    case WM_SYSCHAR:
+      // Alt held with a letter: each repeat would be the access key again.
+      return true;
+    case WM_KEYDOWN:
+    case WM_CHAR:
+      // VK_RETURN and VK_SPACE are also the characters '\r' and ' '.
+      return (msg.wParam == VK_RETURN || msg.wParam == VK_SPACE) &&
+             IsPushButton(GetFocus());
+    default:
+      return false;
+  }
+}
+
+}  // namespace
+
+bool RouteDialogMessage(HWND dialog, MSG& msg) {
+  if (IsHeldPress(msg)) return true;
+  return IsDialogMessageW(dialog, &msg) != FALSE;
+}
+
+}  // namespace lotwheel::win32
