@@ -9,4 +9,8 @@ namespace lotwheel {
 // and so does none after it; 0 disarms.
 void FailAllocation(long n);
 
+// The next allocation of at least `bytes` throws std::bad_alloc, once; 0
+// disarms. For tests of whole windows, where the toolkit allocates too.
+void FailAllocationOfAtLeast(unsigned long bytes);
+
 }  // namespace lotwheel

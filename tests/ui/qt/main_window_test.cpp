@@ -7,7 +7,10 @@
 #include <utility>
 
 #include "engine/draw_session.h"
+#include "tests/engine/failing_allocator.h"
+#include "ui/messages.h"
 #include "ui/qt/entry_list_model.h"
+#include "ui/qt/qt_text.h"
 #include "ui/window_layout.h"
 #include "window_test_helpers.h"
 
@@ -18,6 +21,22 @@ namespace {
 const char* const kTabOrder[] = {"lstMoto", "lstAto",    "txtAdd",
                                  "cmdAdd",  "cmdBuild",  "cmdClear",
                                  "cmdCopy", "txtHowWho", "cmdVerInfo"};
+
+// A platform clipboard that never takes the text.
+class RefusingClipboard final : public lotwheel::Clipboard {
+ public:
+  void Clear() override {}
+  bool SetText(std::u16string_view) override { return false; }
+};
+
+// One key press held down: the press, `repeats` auto-repeats, the release.
+void Hold(QWidget* target, Qt::Key key, Qt::KeyboardModifiers modifiers,
+          int repeats) {
+  QTest::simulateEvent(target, true, key, modifiers, QString(), false);
+  for (int i = 0; i < repeats; ++i)
+    QTest::simulateEvent(target, true, key, modifiers, QString(), true);
+  QTest::simulateEvent(target, false, key, modifiers, QString(), false);
+}
 
 QString Lines(int count, const QString& prefix) {
   QStringList lines;
@@ -261,13 +280,108 @@ class MainWindowTest : public QObject {
     }
   }
 
-  void ListRowsShowLoneBreaksVisibly() {
+  void ListRowsShowEachEntryOnOneShortLine() {
     lotwheel::DrawSession session;
-    session.AddLines(u"a\rb\r\nc\nd");
+    const std::u16string giant(2'000'000, u'x');
+    session.AddLines(u"a\rb\r\nc\nd\r\n" + giant);
     EntryListModel model(session, EntryListModel::Which::Source);
     QCOMPARE(model.index(0).data().toString(), u"a␍b"_s);
     QCOMPARE(model.index(1).data().toString(), u"c␊d"_s);
-    QVERIFY(!model.index(2).data().isValid());
+    QCOMPARE(model.index(2).data().toString().size(), 301);
+    QVERIFY(!model.index(3).data().isValid());
+    QCOMPARE(session.SourceAt(2).size(), giant.size());  // stored whole
+  }
+
+  // One press, held: the first press acts and the repeats do nothing.
+  void HeldKeysPressOnce_data() {
+    QTest::addColumn<QString>("focus");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<int>("rows");
+    QTest::newRow("Enter on draw")
+        << "cmdBuild" << int(Qt::Key_Return) << 0 << "lstAto" << 1;
+    QTest::newRow("space on draw")
+        << "cmdBuild" << int(Qt::Key_Space) << 0 << "lstAto" << 1;
+    QTest::newRow("Enter on add")
+        << "cmdAdd" << int(Qt::Key_Return) << 0 << "lstMoto" << 6;
+    QTest::newRow("Alt+S") << "lstMoto" << int(Qt::Key_S)
+                           << int(Qt::AltModifier) << "lstAto" << 1;
+    QTest::newRow("Alt+A") << "lstMoto" << int(Qt::Key_A)
+                           << int(Qt::AltModifier) << "lstMoto" << 6;
+  }
+  void HeldKeysPressOnce() {
+    QFETCH(QString, focus);
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(QString, list);
+    QFETCH(int, rows);
+    MainWindow window;
+    window.Add(u"A\nB\nC"_s);
+    window.txtHowWho()->setText(u"1"_s);
+    QWidget* target = Child(&window.w, qPrintable(focus));
+    target->setFocus();
+    ModalWatch watch;  // extra draws would bring up a refusal
+    Hold(target, Qt::Key(key), Qt::KeyboardModifiers(modifiers), 5);
+    QTRY_COMPARE(window.Rows(qPrintable(list)).size(), rows);
+    QTest::qWait(300);  // an access key clicks after a short animation
+    QCOMPARE(window.Rows(qPrintable(list)).size(), rows);
+  }
+
+  // Kept whole: cut at 32,767 characters it would read as 0, everybody.
+  void CountBoxKeepsALongPasteWhole() {
+    MainWindow window;
+    window.Add(u"A\nB\nC\nD\nE"_s);
+    QApplication::clipboard()->setText(QString(40000, '0') + '2');
+    window.txtHowWho()->selectAll();
+    window.txtHowWho()->paste();
+    QCOMPARE(window.Click("cmdBuild").count, 0);
+    QCOMPARE(window.Rows("lstAto").size(), 2);
+  }
+
+  // Running out of memory in any operation shows a box and changes
+  // nothing; the same button works once memory is back.
+  void OutOfMemoryChangesNothing_data() {
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<QString>("entries");
+    QTest::addColumn<QString>("count");
+    const QString huge(200'000, 'h');
+    QTest::newRow("add") << "cmdAdd" << huge << "0";
+    QTest::newRow("draw") << "cmdBuild" << Lines(20'000, "p") << "0";
+    QTest::newRow("copy") << "cmdCopy" << huge << "1";
+  }
+  void OutOfMemoryChangesNothing() {
+    QFETCH(QString, button);
+    QFETCH(QString, entries);
+    QFETCH(QString, count);
+    MainWindow window;
+    if (button != "cmdAdd") window.Add(entries);
+    if (button == "cmdCopy") window.Draw(count);
+    window.txtAdd()->setPlainText(entries);
+    window.txtHowWho()->setText(count);
+    QApplication::clipboard()->setText(u"old"_s);
+    const QStringList before = window.State();
+    lotwheel::FailAllocationOfAtLeast(256 * 1024);
+    const Modal box = window.Click(qPrintable(button));
+    lotwheel::FailAllocationOfAtLeast(0);
+    QCOMPARE(box.text, lotwheel::ToQString(lotwheel::ui::kOutOfMemoryMessage));
+    QTRY_COMPARE(window.State(), before);  // the focus back included
+    QCOMPARE(QApplication::clipboard()->text(), u"old"_s);
+    QCOMPARE(window.Click(qPrintable(button)).count, 0);
+    QVERIFY(window.State() != before ||
+            QApplication::clipboard()->text() != u"old"_s);
+  }
+
+  void RefusingClipboardIsReported() {
+    MainWindow window;
+    window.Add(u"A"_s);
+    window.Draw(u"0"_s);
+    window.w.UseClipboard(std::make_unique<RefusingClipboard>());
+    const QStringList before = window.State();
+    const Modal box = window.Click("cmdCopy");
+    QCOMPARE(box.text,
+             lotwheel::ToQString(lotwheel::ui::kClipboardFailedMessage));
+    QTRY_COMPARE(window.State(), before);
   }
 };
 
