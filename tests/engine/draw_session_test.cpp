@@ -129,8 +129,12 @@ TEST(DrawTest, PicksFollowTheGeneratorAndStayInsideTheList) {
     f.session.AddLines(u"A\r\nB\r\nC\r\nD\r\nE");
     EXPECT_EQ(f.session.Draw(u"0"), DrawOutcome::Drawn) << r;
     Entries drawn = f.Output();
-    if (r == 0.0f) EXPECT_EQ(drawn, kForward);
-    if (r == kLargestBelowOne) EXPECT_EQ(drawn, kReverse);
+    if (r == 0.0f) {
+      EXPECT_EQ(drawn, kForward);
+    }
+    if (r == kLargestBelowOne) {
+      EXPECT_EQ(drawn, kReverse);
+    }
     std::sort(drawn.begin(), drawn.end());
     EXPECT_EQ(drawn, kForward) << r;
   }
