@@ -129,6 +129,14 @@ bool frmLotwheel::OnMessage(UINT message, WPARAM wparam, LPARAM lparam,
       OnCreate();
       result = 0;
       return true;
+    case WM_GETMINMAXINFO:
+      // The layout is fixed: neither a small screen nor anything else may
+      // cut the window short.
+      if (outer_size_.cx == 0) return false;  // not laid out yet
+      reinterpret_cast<MINMAXINFO*>(lparam)->ptMinTrackSize =
+          reinterpret_cast<MINMAXINFO*>(lparam)->ptMaxTrackSize = {
+              outer_size_.cx, outer_size_.cy};
+      return true;
     case WM_DPICHANGED:
       ApplyDpi(LOWORD(wparam), reinterpret_cast<const RECT*>(lparam));
       return true;
@@ -192,22 +200,23 @@ void frmLotwheel::ApplyDpi(UINT dpi, const RECT* suggested) {
   const DWORD ex_style = static_cast<DWORD>(GetWindowLongW(hwnd_, GWL_EXSTYLE));
   RECT frame{0, 0, client.cx, client.cy};
   AdjustWindowRectExForDpi(&frame, style, FALSE, ex_style, dpi);
-  SIZE outer{frame.right - frame.left, frame.bottom - frame.top};
+  outer_size_ = {frame.right - frame.left, frame.bottom - frame.top};
   UINT flags = SWP_NOZORDER | SWP_NOACTIVATE;
   POINT place{};
   if (suggested != nullptr)
     place = {suggested->left, suggested->top};
   else
     flags |= SWP_NOMOVE;
-  SetWindowPos(hwnd_, nullptr, place.x, place.y, outer.cx, outer.cy, flags);
+  SetWindowPos(hwnd_, nullptr, place.x, place.y, outer_size_.cx, outer_size_.cy,
+               flags);
   // The frame may be drawn wider than the system says (a theme, a title
   // that wraps); the client area is what has to be exact.
   RECT got{};
   GetClientRect(hwnd_, &got);
   if (got.right != client.cx || got.bottom != client.cy) {
-    outer.cx += client.cx - got.right;
-    outer.cy += client.cy - got.bottom;
-    SetWindowPos(hwnd_, nullptr, 0, 0, outer.cx, outer.cy,
+    outer_size_.cx += client.cx - got.right;
+    outer_size_.cy += client.cy - got.bottom;
+    SetWindowPos(hwnd_, nullptr, 0, 0, outer_size_.cx, outer_size_.cy,
                  SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
   }
   controls_->Layout(dpi);

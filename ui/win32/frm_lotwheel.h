@@ -69,6 +69,7 @@ class frmLotwheel final {
   std::unique_ptr<lotwheel::Clipboard> clipboard_;
   MessageBoxFunction show_message_;
   std::unique_ptr<lotwheel::win32::ControlSet> controls_;
+  SIZE outer_size_{};  // the window's fixed size at its DPI
   HICON big_icon_ = nullptr;
   HICON small_icon_ = nullptr;
 
