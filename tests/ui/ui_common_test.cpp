@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "ui/announcements.h"
 #include "ui/messages.h"
 #include "ui/row_text.h"
 #include "ui/window_layout.h"
@@ -69,6 +70,19 @@ TEST(WindowLayoutTest, VersionWindowTexts) {
             u"Lotus Lane Soft(Soft Harbor)にアクセスします。");
   EXPECT_EQ(layout.title,
             u"Z.Q Lotwheel for Tournament Basic Version Infomation");
+}
+
+TEST(AnnouncementsTest, CountsFirstDrawnEntryAndListNames) {
+  EXPECT_EQ(CountText(0), u"0件");
+  EXPECT_EQ(CountText(32767), u"32767件");
+  EXPECT_EQ(DrawnText(3, u"青木"), u"3件、今回の1件目: 青木");
+  EXPECT_EQ(DrawnText(1, u""), u"1件、今回の1件目: （空の行）");
+  // The entry is read as its row shows it: on one line, never 20 MB long.
+  EXPECT_EQ(DrawnText(1, u"a\rb"), u"1件、今回の1件目: a␍b");
+  EXPECT_EQ(DrawnText(1, std::u16string(20'000'000, u'x')).size(),
+            DrawnText(1, u"").size() - 5 + kRowTextLimit + 1);
+  EXPECT_EQ(Announcement({{"lstMoto", u"7件"}, {"lstAto", u"3件"}}),
+            u"入力ソース 7件、出力 3件");
 }
 
 TEST(MessagesTest, EveryRefusalHasAMessageAndSuccessNone) {

@@ -1,6 +1,7 @@
 // The main window: the two lists, the entry box and the five buttons.
 #include "ui/qt/frm_lotwheel.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QGroupBox>
 #include <QIcon>
@@ -16,7 +17,9 @@
 #include <new>
 #include <stdexcept>
 
+#include "ui/announcements.h"
 #include "ui/messages.h"
+#include "ui/qt/accessibility.h"
 #include "ui/qt/control_table.h"
 #include "ui/qt/enter_presses_button.h"
 #include "ui/qt/entry_list_model.h"
@@ -50,6 +53,7 @@ frmLotwheel::frmLotwheel(QWidget* parent)
                           Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint),
       clipboard_(std::make_unique<QtClipboard>()) {
+  lotwheel::InstallAccessibleInterfaces();
   setWindowIcon(QIcon(
       QStringLiteral(":/lotwheel/art/") +
       QString::fromLatin1(lotwheel::ui::ArtFile(lotwheel::ui::Art::kAppIcon))));
@@ -71,6 +75,7 @@ frmLotwheel::frmLotwheel(QWidget* parent)
   txtHowWho->raise();
   txtHowWho->setAccessibleDescription(txtHowWho->toolTip());
   ConnectButtons();
+  ReportLists(nullptr, true);
   lstMoto->setFocus();
 }
 
@@ -98,7 +103,10 @@ void frmLotwheel::CreateControls() {
   fraAdd = Named<QGroupBox>("fraAdd", this);
   txtAdd = Named<QPlainTextEdit>("txtAdd", fraAdd);
   txtAdd->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-  txtAdd->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+  // Wrapped at the edge, anywhere in a line: looking for word boundaries
+  // takes time that grows with the square of a line's length, so a pasted
+  // line of a few hundred thousand characters would freeze the window.
+  txtAdd->setWordWrapMode(QTextOption::WrapAnywhere);
   txtAdd->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   txtAdd->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   txtAdd->setTabChangesFocus(true);
@@ -138,6 +146,7 @@ void frmLotwheel::OnAddClicked() {
     }
     source_model_->Refresh();
     ScrollToRow(lstMoto, first_new);
+    ReportLists(cmdAdd, false);
   });
 }
 
@@ -146,6 +155,7 @@ void frmLotwheel::OnClearClicked() {
   txtAdd->clear();
   source_model_->Refresh();
   output_model_->Refresh();
+  ReportLists(cmdClear, true);
 }
 
 void frmLotwheel::OnBuildClicked() {
@@ -160,6 +170,7 @@ void frmLotwheel::OnBuildClicked() {
     source_model_->Refresh();
     output_model_->Refresh();
     ScrollToRow(lstAto, first_new);
+    ReportLists(cmdBuild, true, first_new);
   });
 }
 
@@ -218,4 +229,35 @@ void frmLotwheel::ScrollToRow(QListView* list, int row) {
   if (row > 0 && row < list->model()->rowCount())
     list->scrollTo(list->model()->index(row, 0),
                    QAbstractItemView::PositionAtTop);
+}
+
+void frmLotwheel::ReportLists(QPushButton* pressed, bool output_changed,
+                              int first_drawn) {
+  using lotwheel::ToQString;
+  namespace ui = lotwheel::ui;
+  // Called once the lists have changed: should memory run out here, the
+  // operation has still been done and must not be reported as undone.
+  try {
+    const std::u16string source = ui::CountText(session_.SourceCount());
+    lstMoto->setAccessibleDescription(ToQString(source));
+    std::u16string summary = ui::Announcement({{"lstMoto", source}});
+    if (output_changed) {
+      const int count = session_.OutputCount();
+      const std::u16string output =
+          first_drawn >= 0 && first_drawn < count
+              ? ui::DrawnText(
+                    count, session_.OutputAt(static_cast<int16_t>(first_drawn)))
+              : ui::CountText(count);
+      lstAto->setAccessibleDescription(ToQString(output));
+      summary = ui::Announcement({{"lstMoto", source}, {"lstAto", output}});
+    }
+    if (pressed == nullptr) return;
+    pressed->setAccessibleDescription(ToQString(summary));
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+    // Read out wherever the focus is, also after an access key.
+    QAccessibleAnnouncementEvent announcement(pressed, ToQString(summary));
+    QAccessible::updateAccessibility(&announcement);
+#endif
+  } catch (const std::bad_alloc&) {
+  }
 }

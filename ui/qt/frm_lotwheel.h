@@ -45,6 +45,13 @@ class frmLotwheel final : public QWidget {
   // Shows the one kind of message box this window has; empty shows none.
   void ShowError(std::u16string_view text);
   static void ScrollToRow(QListView* list, int row);
+  // Tells a screen reader what the operation of `pressed` did to the lists:
+  // each list's description becomes its row count, and the output's the
+  // first name of the draw that began at `first_drawn` (-1: no draw); the
+  // button's description sums them up. Orca reads a change of description
+  // on the control that has the focus, which after a press is the button.
+  void ReportLists(QPushButton* pressed, bool output_changed,
+                   int first_drawn = -1);
 
   lotwheel::DrawSession session_;
   std::unique_ptr<lotwheel::Clipboard> clipboard_;

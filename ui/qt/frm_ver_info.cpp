@@ -12,6 +12,7 @@
 #include <QUrl>
 #include <algorithm>
 
+#include "ui/qt/accessibility.h"
 #include "ui/qt/control_table.h"
 #include "ui/qt/cursor_file.h"
 #include "ui/qt/open_address.h"
@@ -55,6 +56,7 @@ void frmVerInfo::ShowModal(QWidget* parent) {
 }
 
 frmVerInfo::frmVerInfo(QWidget* parent) : QDialog(parent) {
+  lotwheel::InstallAccessibleInterfaces();
   // A fixed dialog frame with the close box alone: no minimise, maximise or
   // help box.
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |

@@ -13,6 +13,8 @@ PictureLabel::PictureLabel(QWidget* parent) : QLabel(parent) {
   setFocusPolicy(Qt::NoFocus);
 }
 
+void PictureLabel::Click() { emit clicked(); }
+
 void PictureLabel::mousePressEvent(QMouseEvent* event) {
   pressed_ = event->button() == Qt::LeftButton;
   event->accept();

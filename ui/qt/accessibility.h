@@ -1,0 +1,11 @@
+// Tells assistive technology what the program's own widgets are: the main
+// window is a top-level frame, and the banners are links that can be pressed.
+#pragma once
+
+namespace lotwheel {
+
+// Installs the interfaces for those widgets; each window calls it before it
+// builds its controls. Calling it again does nothing.
+void InstallAccessibleInterfaces();
+
+}  // namespace lotwheel
