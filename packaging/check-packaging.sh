@@ -80,6 +80,7 @@ Exec|lotwheel
 Icon|$APP_ID
 Terminal|false
 Categories|Utility;
+StartupWMClass|lotwheel
 X-Lotwheel-Version|$VERSION_TEXT
 EOF
 
@@ -149,7 +150,7 @@ else
     "$(control_field Maintainer)"
   depends="$(control_field Depends)"
   for dependency in libqt6widgets6 libqt6gui6 libqt6core6 qt6-qpa-plugins \
-    fonts-ipafont-gothic; do
+    qt6-translations-l10n fonts-ipafont-gothic; do
     if grep -qE "(^|, )$dependency( |,|$)" <<<"$depends"; then
       pass "package depends on $dependency"
     else

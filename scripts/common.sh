@@ -27,8 +27,8 @@ ensure_packages() {
 
 # What building and running the program needs.
 BUILD_PACKAGES=(g++ cmake make pkg-config libgtest-dev libbenchmark-dev
-  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins libgl-dev
-  fonts-ipafont-gothic)
+  qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-translations-l10n
+  libgl-dev fonts-ipafont-gothic)
 
 # What cross-building the Windows program needs (scripts/build-windows), and
 # what running it and its tests under Wine adds.
