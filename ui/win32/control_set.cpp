@@ -110,8 +110,7 @@ HWND ControlSet::Create(const ui::ControlSpec& spec, int id) {
     // one line), which would cut a long paste and lose entries.
     SendMessageW(control, EM_SETLIMITTEXT, 0x7FFFFFFE, 0);
   }
-  if (!spec.tooltip.empty() && spec.kind != ControlKind::kPicture)
-    AddTooltip(control, spec.tooltip);
+  if (!spec.tooltip.empty()) AddTooltip(control, spec.tooltip);
   return control;
 }
 
@@ -184,7 +183,8 @@ void ControlSet::Layout(UINT dpi) {
 void FitListColumn(HWND list) {
   RECT client{};
   GetClientRect(list, &client);
-  ListView_SetColumnWidth(list, 0, client.right - client.left);
+  if (ListView_GetColumnWidth(list, 0) != client.right - client.left)
+    ListView_SetColumnWidth(list, 0, client.right - client.left);
 }
 
 }  // namespace lotwheel::win32
