@@ -183,15 +183,19 @@ TEST_F(MainWindowTest, RefusalShowsOneMessageAndChangesNothing) {
   }
 }
 
+// After one entry, the rest of the list up to its limit, pasted: nothing is
+// cut, and the first new row is scrolled to the top.
 TEST_F(MainWindowTest, PastesTheWholeListAtTheLimit) {
-  const std::u16string text = Lines(kMaxEntries, u"参加者");
+  Add(u"最初");
+  const std::u16string text = Lines(kMaxEntries - 1, u"参加者");
   PutOnClipboard(text);
-  FocusOn("txtAdd");
+  SetText("txtAdd", u"");
   SendMessageW(Get("txtAdd"), WM_PASTE, 0, 0);
-  EXPECT_EQ(Text("txtAdd").size(), text.size());  // nothing cut
+  EXPECT_EQ(Text("txtAdd").size(), text.size());
   Click("cmdAdd");
   ASSERT_EQ(RowCount("lstMoto"), kMaxEntries);
-  EXPECT_EQ(Row("lstMoto", kMaxEntries - 1), u"参加者32766");
+  EXPECT_EQ(ListView_GetTopIndex(Get("lstMoto")), 1);
+  EXPECT_EQ(Row("lstMoto", kMaxEntries - 1), u"参加者32765");
   SetText("txtHowWho", u"0");
   Click("cmdBuild");
   EXPECT_EQ(RowCount("lstAto"), kMaxEntries);
