@@ -34,6 +34,7 @@ class Bench {
   QPlainTextEdit* txtAdd() { return Find<QPlainTextEdit>("txtAdd"); }
   QLineEdit* txtHowWho() { return Find<QLineEdit>("txtHowWho"); }
   QPushButton* Button(const char* name) { return Find<QPushButton>(name); }
+  QListView* List(const char* name) { return Find<QListView>(name); }
   int Rows(const char* list) {
     return Find<QListView>(list)->model()->rowCount();
   }
@@ -97,6 +98,63 @@ void BM_DrawAllAtLimit(benchmark::State& state) {
     state.SkipWithError("the draw did not move every entry");
 }
 
+// One entry of 20 million characters among a few short ones: its row shows
+// it shortened, so neither the list nor the window stalls on it.
+const QString& GiantText() {
+  static const QString text = QStringLiteral("before\n") +
+                              QString(20'000'000, QLatin1Char('g')) +
+                              QStringLiteral("\nafter");
+  return text;
+}
+
+// The entry box keeps its text after an add, so each pass adds the giant
+// entry again without pasting it anew.
+void BM_AddGiantEntry(benchmark::State& state) {
+  Bench bench;
+  bench.txtAdd()->setPlainText(GiantText());
+  QApplication::processEvents();
+  for (auto _ : state) bench.ClickAndShow("cmdAdd");
+}
+
+void BM_DrawGiantEntry(benchmark::State& state) {
+  Bench bench;
+  bench.txtAdd()->setPlainText(GiantText());
+  bench.txtHowWho()->setText(QStringLiteral("0"));
+  for (auto _ : state) {
+    state.PauseTiming();
+    bench.ClickAndShow("cmdAdd");
+    state.ResumeTiming();
+    bench.ClickAndShow("cmdBuild");
+  }
+}
+
+// Scrolls the output list from its top to its end and back, repainting
+// the rows each time.
+void BM_ScrollGiantEntry(benchmark::State& state) {
+  Bench bench;
+  bench.txtAdd()->setPlainText(GiantText() + QStringLiteral("\n") +
+                               EntryLines(200));
+  bench.ClickAndShow("cmdAdd");
+  bench.txtAdd()->clear();
+  bench.ClickAndShow("cmdBuild");
+  QListView* list = bench.List("lstAto");
+  bool to_end = true;
+  for (auto _ : state) {
+    to_end ? list->scrollToBottom() : list->scrollToTop();
+    to_end = !to_end;
+    list->viewport()->repaint();
+  }
+}
+
+BENCHMARK(BM_AddGiantEntry)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(5);
+BENCHMARK(BM_DrawGiantEntry)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(5);
+BENCHMARK(BM_ScrollGiantEntry)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_PasteAtLimit)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_AddAtLimit)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_DrawAllAtLimit)->Unit(benchmark::kMillisecond)->UseRealTime();

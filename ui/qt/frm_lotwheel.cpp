@@ -11,7 +11,6 @@
 #include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QTextBlock>
 #include <QTextDocument>
 #include <limits>
 #include <new>
@@ -197,18 +196,17 @@ void frmLotwheel::Run(const std::function<void()>& operation) {
 }
 
 QString frmLotwheel::EntryText() const {
-  // Blocks are read one by one because toPlainText() would turn non-breaking
-  // spaces into plain ones; entries must reach the list unchanged.
-  const QTextDocument* document = txtAdd->document();
-  QString text;
-  text.reserve(document->characterCount() * 2);
-  for (QTextBlock block = document->begin(); block.isValid();
-       block = block.next()) {
-    if (block != document->begin()) text += u"\r\n";
-    text += block.text();
+  // The raw text, because toPlainText() would turn non-breaking spaces into
+  // plain ones; entries must reach the list unchanged. In it, a paragraph
+  // separator ends each line, and Shift+Enter leaves a line separator,
+  // which is a line to the user too.
+  QString text = txtAdd->document()->toRawText();
+  const bool breaks = text.contains(QChar::ParagraphSeparator) ||
+                      text.contains(QChar::LineSeparator);
+  if (breaks) {
+    text.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
+    text.replace(QChar::LineSeparator, QStringLiteral("\r\n"));
   }
-  // Shift+Enter starts a new line inside a block; it is a line to the user.
-  text.replace(QChar::LineSeparator, QStringLiteral("\r\n"));
   return text;
 }
 
