@@ -86,6 +86,13 @@ void FreePicture(const ControlSpec& spec, HANDLE image) {
     DeleteObject(image);
 }
 
+// How a label lays out its text: SS_LEFT, SS_RIGHT, SS_LEFTNOWORDWRAP...
+void SetLabelType(HWND label, LONG_PTR type) {
+  SetWindowLongPtrW(
+      label, GWL_STYLE,
+      (GetWindowLongPtrW(label, GWL_STYLE) & ~SS_TYPEMASK) | type);
+}
+
 RECT ChildRect(HWND parent, HWND child) {
   RECT rect{};
   GetWindowRect(child, &rect);
@@ -198,12 +205,13 @@ void frmVerInfo::OnCreate() {
   HWND credits = controls_->Handle("Text1");
   SetWindowLongPtrW(credits, GWL_STYLE,
                     GetWindowLongPtrW(credits, GWL_STYLE) & ~ES_WANTRETURN);
+  // The name is one line: where its face runs wider than its place, it is
+  // cut at the right edge rather than losing its last word to a second line
+  // that has no room to show.
+  SetLabelType(controls_->Handle("Label1"), SS_LEFTNOWORDWRAP);
   // The version line stands flush with the right edge it shares with the
   // name above it and the credits below.
-  HWND version = controls_->Handle("lblVerinfo");
-  SetWindowLongPtrW(
-      version, GWL_STYLE,
-      (GetWindowLongPtrW(version, GWL_STYLE) & ~SS_TYPEMASK) | SS_RIGHT);
+  SetLabelType(controls_->Handle("lblVerinfo"), SS_RIGHT);
   SendMessageW(hwnd_, DM_SETDEFID, controls_->Id("cmdOK"), 0);
   hand_ = static_cast<HCURSOR>(LoadImageW(Instance(),
                                           MAKEINTRESOURCEW(IDC_HAND_POINTER),
