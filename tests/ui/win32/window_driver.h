@@ -9,7 +9,6 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <memory>
 #include <string>
 #include <vector>
@@ -21,12 +20,11 @@
 
 namespace lotwheel::win32 {
 
-// count lines, prefix + number, joined with CR LF.
+// `count` lines, `prefix` and the line's number, joined with CR LF.
 inline std::u16string Lines(int count, std::u16string_view prefix) {
   std::u16string text;
   for (int i = 0; i < count; ++i) {
-    if (i > 0) text += u"\r\n";
-    text += prefix;
+    text += (i > 0 ? u"\r\n" : u"") + std::u16string(prefix);
     for (char c : std::to_string(i)) text += static_cast<char16_t>(c);
   }
   return text;
@@ -40,37 +38,35 @@ inline std::u16string TextOf(HWND window) {
 }
 
 inline std::u16string ClipboardText() {
-  std::u16string text;
-  if (!OpenClipboard(nullptr)) return u"(closed)";
-  if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
-    text = reinterpret_cast<const char16_t*>(GlobalLock(data));
-    GlobalUnlock(data);
-  }
+  std::u16string text = u"(closed)";
+  if (!OpenClipboard(nullptr)) return text;
+  HANDLE data = GetClipboardData(CF_UNICODETEXT);
+  text = data ? static_cast<const char16_t*>(GlobalLock(data)) : u"";
+  if (data) GlobalUnlock(data);
   CloseClipboard();
   return text;
 }
 
-inline void PutOnClipboard(std::u16string_view text) {
-  HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * 2);
-  auto* target = static_cast<char16_t*>(GlobalLock(block));
-  std::memcpy(target, text.data(), text.size() * 2);
-  target[text.size()] = u'\0';
-  GlobalUnlock(block);
-  if (!OpenClipboard(nullptr)) return;
-  EmptyClipboard();
-  SetClipboardData(CF_UNICODETEXT, block);
-  CloseClipboard();
+// A closed window asks the program to end; the tests go on.
+inline void DropQuit() {
+  MSG quit;
+  PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
 }
 
 class WindowDriver : public ::testing::Test {
  protected:
+  using Texts = std::vector<std::u16string>;
+
   WindowDriver() { Reopen(); }
-  ~WindowDriver() override { Close(); }
+  ~WindowDriver() override {
+    w.reset();
+    DropQuit();
+  }
 
   // A fresh window, as at the program's start.
   void Reopen() {
-    Close();
     w = std::make_unique<frmLotwheel>();
+    DropQuit();
     w->UseMessageBox([this](HWND owner, std::u16string_view text) {
       EXPECT_EQ(owner, w->hwnd());
       messages.emplace_back(text);
@@ -78,15 +74,9 @@ class WindowDriver : public ::testing::Test {
     w->Show(SW_SHOWNORMAL);
     Pump();
   }
-  void Close() {
-    w.reset();
-    // The closed window asked the program to end; the next test goes on.
-    MSG quit;
-    PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
-  }
 
-  // Takes every queued message through the dialog manager, as the
-  // program's own loop does.
+  // Takes every queued message through the dialog manager, as the program's
+  // own loop does.
   void Pump() {
     MSG msg;
     while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
@@ -137,32 +127,28 @@ class WindowDriver : public ::testing::Test {
         Get(list), LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item))));
     return ToU16(buffer);
   }
-  std::vector<std::u16string> Rows(const char* list) const {
-    std::vector<std::u16string> rows;
+  Texts Rows(const char* list) const {
+    Texts rows;
     for (int i = 0; i < RowCount(list); ++i) rows.push_back(Row(list, i));
     return rows;
   }
 
   // Presses `key` on the focused control: down, `repeats` auto-repeats with
-  // the key-was-down bit, and up; with Alt held when `alt`.
-  void Key(UINT key, bool alt = false, int repeats = 0) {
+  // the key-was-down bit, and up; with Alt or Shift held if asked.
+  void Key(UINT key, bool alt = false, int repeats = 0, bool shift = false) {
+    BYTE keys[256];
+    GetKeyboardState(keys);
+    keys[VK_SHIFT] = shift ? 0x80 : 0;  // as the dialog manager reads it
+    SetKeyboardState(keys);
     HWND target = GetFocus();
-    const LPARAM scan = LPARAM{MapVirtualKeyW(key, MAPVK_VK_TO_VSC)} << 16;
-    const LPARAM base = 1 | scan | (alt ? LPARAM{1} << 29 : 0);
-    const UINT down = alt ? WM_SYSKEYDOWN : WM_KEYDOWN;
+    const LPARAM base = 1 | LPARAM{MapVirtualKeyW(key, MAPVK_VK_TO_VSC)} << 16 |
+                        (alt ? LPARAM{1} << 29 : 0);
     for (int i = 0; i <= repeats; ++i)
-      PostMessageW(target, down, key, base | (i > 0 ? LPARAM{1} << 30 : 0));
+      PostMessageW(target, alt ? WM_SYSKEYDOWN : WM_KEYDOWN, key,
+                   base | (i > 0 ? LPARAM{1} << 30 : 0));
     PostMessageW(target, alt ? WM_SYSKEYUP : WM_KEYUP, key,
                  base | LPARAM{3} << 30);
     Pump();
-  }
-  // The same with Shift held, as the dialog manager reads it.
-  void ShiftKey(UINT key) {
-    BYTE keys[256];
-    GetKeyboardState(keys);
-    keys[VK_SHIFT] = 0x80;
-    SetKeyboardState(keys);
-    Key(key);
     keys[VK_SHIFT] = 0;
     SetKeyboardState(keys);
   }
