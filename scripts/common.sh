@@ -34,7 +34,7 @@ BUILD_PACKAGES=(g++ cmake make pkg-config libgtest-dev libbenchmark-dev
 # what running it and its tests under Wine adds.
 WINDOWS_BUILD_PACKAGES=(cmake make g++-mingw-w64-x86-64-posix
   binutils-mingw-w64-x86-64 googletest)
-WINDOWS_RUN_PACKAGES=(wine wine64 xvfb xauth fonts-ipafont-gothic)
+WINDOWS_RUN_PACKAGES=(wine wine64 fonts-wine xvfb xauth fonts-ipafont-gothic)
 WINDOWS_TOOLCHAIN="$ROOT/cmake/mingw-w64-x86_64.cmake"
 
 # configure_and_build DIR [cmake options...]
