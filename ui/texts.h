@@ -25,6 +25,9 @@ inline constexpr std::u16string_view kAuthorSiteName = u"Soft Harbor";
 inline constexpr char kAuthorPage[] =
     "https://downloads.example.net/authors/lotuslane/";
 
+// What a screen reader calls the action of a picture that opens a page.
+inline constexpr std::u16string_view kLinkActionName = u"ジャンプ";
+
 // The initial text of the credits box: eight lines, each ended by CR LF.
 inline constexpr std::u16string_view kCreditsText =
     u"Programmed by Kanon Yukimichi\r\n"

@@ -1,12 +1,15 @@
 // The version window: version line, credits and the two link banners.
 #include "ui/win32/frm_ver_info.h"
 
+#include <objbase.h>
+
 #include <algorithm>
 #include <cstdlib>
 #include <string>
 
 #include "ui/twips.h"
 #include "ui/win32/dialog_message.h"
+#include "ui/win32/link_accessible.h"
 #include "ui/win32/resource_ids.h"
 #include "ui/win32/shell_open.h"
 #include "ui/win32/wide_text.h"
@@ -107,7 +110,10 @@ void ShowVerInfo(HWND owner) {
   window.ShowModal();
 }
 
-frmVerInfo::frmVerInfo(HWND owner) : owner_(owner) {
+frmVerInfo::frmVerInfo(HWND owner)
+    : owner_(owner),
+      // Screen readers get the banners' link objects through COM.
+      com_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {
   RegisterWindowClass(&WindowProc);
   // Made where the owner is, so that it starts at the owner's DPI.
   RECT owner_rect{};
@@ -125,6 +131,7 @@ frmVerInfo::~frmVerInfo() {
   // The controls are gone, so nothing shows these any more.
   for (size_t row = 0; row < images_.size(); ++row)
     FreePicture(Layout().controls[row], images_[row]);
+  if (com_) CoUninitialize();
 }
 
 void frmVerInfo::ShowModal() {
@@ -168,6 +175,12 @@ LRESULT CALLBACK frmVerInfo::WindowProc(HWND hwnd, UINT message, WPARAM wparam,
 
 bool frmVerInfo::OnMessage(UINT message, WPARAM wparam, LPARAM lparam,
                            LRESULT& result) {
+  // The controls notify their window while they are being made, before
+  // there is a table to look them up in.
+  if (controls_ == nullptr &&
+      (message == WM_COMMAND || message == WM_SETCURSOR ||
+       message == WM_DPICHANGED))
+    return false;
   switch (message) {
     case WM_CREATE:
       OnCreate();
@@ -235,6 +248,8 @@ void frmVerInfo::LoadPictures() {
     DefWindowProcW(picture, WM_SETTEXT, 0,
                    reinterpret_cast<LPARAM>(
                        lotwheel::win32::ToWide(spec.spoken_name).c_str()));
+    if (!spec.link.empty())
+      lotwheel::win32::MakeAccessibleLink(picture, spec.spoken_name);
   }
 }
 

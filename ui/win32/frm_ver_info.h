@@ -48,6 +48,7 @@ class frmVerInfo final {
   void Close();
 
   HWND owner_;
+  bool com_;  // COM was set up for the window, and is let go with it
   HWND hwnd_ = nullptr;
   std::unique_ptr<lotwheel::win32::ControlSet> controls_;
   // What the pictures show, by row of the table; freed after the window.

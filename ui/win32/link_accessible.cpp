@@ -1,0 +1,201 @@
+// A picture that opens a web page, shown to screen readers as a link.
+#include "ui/win32/link_accessible.h"
+
+#include <commctrl.h>
+#include <oleacc.h>
+
+#include <atomic>
+
+#include "ui/texts.h"
+#include "ui/win32/wide_text.h"
+
+namespace lotwheel::win32 {
+namespace {
+
+bool IsSelf(const VARIANT& child) {
+  return child.vt == VT_I4 && child.lVal == CHILDID_SELF;
+}
+
+HRESULT Text(std::u16string_view text, BSTR* out) {
+  if (out == nullptr) return E_POINTER;
+  *out =
+      SysAllocStringLen(WideView(text).data(), static_cast<UINT>(text.size()));
+  return *out != nullptr ? S_OK : E_OUTOFMEMORY;
+}
+
+// The picture's standard object, with the name, role, state and default
+// action of a link; everything else is the standard object's.
+class LinkAccessible final : public IAccessible {
+ public:
+  LinkAccessible(HWND picture, IAccessible* standard, std::u16string name)
+      : picture_(picture), standard_(standard), name_(std::move(name)) {}
+  LinkAccessible(const LinkAccessible&) = delete;
+  LinkAccessible& operator=(const LinkAccessible&) = delete;
+
+  // IUnknown: one object, whichever of its interfaces is asked for.
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
+    if (out == nullptr) return E_POINTER;
+    *out = nullptr;
+    if (iid != IID_IUnknown && iid != IID_IDispatch && iid != IID_IAccessible)
+      return E_NOINTERFACE;
+    *out = static_cast<IAccessible*>(this);
+    AddRef();
+    return S_OK;
+  }
+  ULONG STDMETHODCALLTYPE AddRef() override { return ++references_; }
+  ULONG STDMETHODCALLTYPE Release() override {
+    const ULONG left = --references_;
+    if (left == 0) delete this;
+    return left;
+  }
+
+  // What makes it a link.
+  HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
+    if (!IsSelf(child)) return standard_->get_accName(child, name);
+    return Text(name_, name);
+  }
+  HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
+    if (!IsSelf(child)) return standard_->get_accRole(child, role);
+    if (role == nullptr) return E_POINTER;
+    role->vt = VT_I4;
+    role->lVal = ROLE_SYSTEM_LINK;
+    return S_OK;
+  }
+  HRESULT STDMETHODCALLTYPE get_accState(VARIANT child,
+                                         VARIANT* state) override {
+    const HRESULT result = standard_->get_accState(child, state);
+    if (SUCCEEDED(result) && IsSelf(child) && state->vt == VT_I4)
+      state->lVal |= STATE_SYSTEM_LINKED;
+    return result;
+  }
+  HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child,
+                                                 BSTR* action) override {
+    if (!IsSelf(child)) return standard_->get_accDefaultAction(child, action);
+    return Text(ui::kLinkActionName, action);
+  }
+  HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
+    if (!IsSelf(child)) return standard_->accDoDefaultAction(child);
+    if (!IsWindow(picture_)) return E_FAIL;  // held on to after it closed
+    PostMessageW(GetParent(picture_), WM_COMMAND,
+                 MAKEWPARAM(GetDlgCtrlID(picture_), STN_CLICKED),
+                 reinterpret_cast<LPARAM>(picture_));
+    return S_OK;
+  }
+
+  // The rest as the standard object has it.
+  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
+    return standard_->GetTypeInfoCount(count);
+  }
+  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID locale,
+                                        ITypeInfo** info) override {
+    return standard_->GetTypeInfo(index, locale, info);
+  }
+  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID iid, LPOLESTR* names,
+                                          UINT count, LCID locale,
+                                          DISPID* ids) override {
+    return standard_->GetIDsOfNames(iid, names, count, locale, ids);
+  }
+  HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID iid, LCID locale,
+                                   WORD flags, DISPPARAMS* parameters,
+                                   VARIANT* result, EXCEPINFO* exception,
+                                   UINT* error) override {
+    return standard_->Invoke(id, iid, locale, flags, parameters, result,
+                             exception, error);
+  }
+  HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** parent) override {
+    return standard_->get_accParent(parent);
+  }
+  HRESULT STDMETHODCALLTYPE get_accChildCount(long* count) override {
+    return standard_->get_accChildCount(count);
+  }
+  HRESULT STDMETHODCALLTYPE get_accChild(VARIANT child,
+                                         IDispatch** out) override {
+    return standard_->get_accChild(child, out);
+  }
+  HRESULT STDMETHODCALLTYPE get_accValue(VARIANT child, BSTR* value) override {
+    return standard_->get_accValue(child, value);
+  }
+  HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child,
+                                               BSTR* text) override {
+    return standard_->get_accDescription(child, text);
+  }
+  HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* help) override {
+    return standard_->get_accHelp(child, help);
+  }
+  HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* file, VARIANT child,
+                                             long* topic) override {
+    return standard_->get_accHelpTopic(file, child, topic);
+  }
+  HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT child,
+                                                    BSTR* keys) override {
+    return standard_->get_accKeyboardShortcut(child, keys);
+  }
+  HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* focus) override {
+    return standard_->get_accFocus(focus);
+  }
+  HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* selection) override {
+    return standard_->get_accSelection(selection);
+  }
+  HRESULT STDMETHODCALLTYPE accSelect(long flags, VARIANT child) override {
+    return standard_->accSelect(flags, child);
+  }
+  HRESULT STDMETHODCALLTYPE accLocation(long* left, long* top, long* width,
+                                        long* height, VARIANT child) override {
+    return standard_->accLocation(left, top, width, height, child);
+  }
+  HRESULT STDMETHODCALLTYPE accNavigate(long direction, VARIANT start,
+                                        VARIANT* end) override {
+    return standard_->accNavigate(direction, start, end);
+  }
+  HRESULT STDMETHODCALLTYPE accHitTest(long x, long y,
+                                       VARIANT* child) override {
+    return standard_->accHitTest(x, y, child);
+  }
+  HRESULT STDMETHODCALLTYPE put_accName(VARIANT child, BSTR name) override {
+    return standard_->put_accName(child, name);
+  }
+  HRESULT STDMETHODCALLTYPE put_accValue(VARIANT child, BSTR value) override {
+    return standard_->put_accValue(child, value);
+  }
+
+ private:
+  ~LinkAccessible() { standard_->Release(); }
+
+  HWND picture_;
+  IAccessible* standard_;
+  std::u16string name_;
+  std::atomic<ULONG> references_{1};
+};
+
+LRESULT CALLBACK PictureProc(HWND picture, UINT message, WPARAM wparam,
+                             LPARAM lparam, UINT_PTR id, DWORD_PTR data) {
+  auto* name = reinterpret_cast<std::u16string*>(data);
+  if (message == WM_GETOBJECT && static_cast<LONG>(lparam) == OBJID_CLIENT) {
+    void* standard = nullptr;
+    if (SUCCEEDED(CreateStdAccessibleObject(picture, OBJID_CLIENT,
+                                            IID_IAccessible, &standard))) {
+      auto* link = new LinkAccessible(
+          picture, static_cast<IAccessible*>(standard), *name);
+      const LRESULT result = LresultFromObject(IID_IAccessible, wparam, link);
+      link->Release();
+      // A failure (no COM on this thread) leaves the standard answer.
+      if (result > 0) return result;
+    }
+  }
+  if (message == WM_NCDESTROY) {
+    RemoveWindowSubclass(picture, &PictureProc, id);
+    delete name;
+  }
+  return DefSubclassProc(picture, message, wparam, lparam);
+}
+
+}  // namespace
+
+void MakeAccessibleLink(HWND picture, std::u16string name) {
+  auto* data = new std::u16string(std::move(name));
+  if (!SetWindowSubclass(picture, &PictureProc, 0,
+                         reinterpret_cast<DWORD_PTR>(data)))
+    delete data;
+}
+
+}  // namespace lotwheel::win32
