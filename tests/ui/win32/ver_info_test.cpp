@@ -190,6 +190,8 @@ TEST_F(VerInfoTest, ClosesByEveryWayButCtrlEnterAndTab) {
                HoldCtrl(false);
                const std::u16string text = TextOf(Item(v, "Text1"));
                EXPECT_EQ(text, c.ctrl ? u"\r\n" + credits : credits);
+               const bool tabbed = c.key == VK_TAB;  // on to OK
+               EXPECT_EQ(GetFocus(), Item(v, tabbed ? "cmdOK" : "Text1"));
              }});
     EXPECT_EQ(closed, c.closes) << c.focus << " " << c.key;
   }
