@@ -171,6 +171,11 @@ void ControlSet::Layout(UINT dpi) {
                  rect.right - rect.left, rect.bottom - rect.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
     FontHandle& font = fonts_[static_cast<size_t>(spec.font)];
+    // A label in a face of its own keeps its whole caption in view.
+    if (!font && spec.kind == ControlKind::kLabel &&
+        spec.font != ui::ControlFont::kInterface)
+      font = CreateFittingFont(spec.font, dpi, ToWide(spec.caption),
+                               rect.right - rect.left);
     if (!font) font = CreateControlFont(spec.font, dpi);
     SendMessageW(handles_[row], WM_SETFONT,
                  reinterpret_cast<WPARAM>(font.get()), TRUE);

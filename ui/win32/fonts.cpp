@@ -1,6 +1,7 @@
 // The controls' faces at a given DPI.
 #include "ui/win32/fonts.h"
 
+#include <algorithm>
 #include <cwchar>
 
 namespace lotwheel::win32 {
@@ -35,9 +36,7 @@ LOGFONTW GothicFace(bool italic) {
   return face;
 }
 
-}  // namespace
-
-FontHandle CreateControlFont(ui::ControlFont font, UINT dpi) {
+LOGFONTW FaceFor(ui::ControlFont font, UINT dpi) {
   LOGFONTW face{};
   int hundredths = 900;
   switch (font) {
@@ -53,7 +52,42 @@ FontHandle CreateControlFont(ui::ControlFont font, UINT dpi) {
       break;
   }
   face.lfHeight = HeightForPoints(hundredths, dpi);
+  return face;
+}
+
+// How wide the text is in the face, with a pixel for an italic's overhang.
+int TextWidth(HFONT font, std::wstring_view text) {
+  HDC dc = GetDC(nullptr);
+  HGDIOBJ old = SelectObject(dc, font);
+  SIZE size{};
+  GetTextExtentPoint32W(dc, text.data(), static_cast<int>(text.size()), &size);
+  SelectObject(dc, old);
+  ReleaseDC(nullptr, dc);
+  return size.cx + 1;
+}
+
+}  // namespace
+
+FontHandle CreateControlFont(ui::ControlFont font, UINT dpi) {
+  const LOGFONTW face = FaceFor(font, dpi);
   return FontHandle(CreateFontIndirectW(&face));
+}
+
+FontHandle CreateFittingFont(ui::ControlFont font, UINT dpi,
+                             std::wstring_view text, int width) {
+  LOGFONTW face = FaceFor(font, dpi);
+  FontHandle handle(CreateFontIndirectW(&face));
+  // A few steps at most: each one scales the height by how much too wide
+  // the text still is.
+  for (int step = 0; step < 8 && handle; ++step) {
+    const int needed = TextWidth(handle.get(), text);
+    const LONG height = -face.lfHeight;
+    if (needed <= width || height <= 6) break;
+    face.lfHeight = -std::max<LONG>(
+        6, std::min<LONG>(height - 1, MulDiv(height, width, needed)));
+    handle.reset(CreateFontIndirectW(&face));
+  }
+  return handle;
 }
 
 }  // namespace lotwheel::win32

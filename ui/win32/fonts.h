@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <string_view>
 #include <type_traits>
 
 #include "ui/window_layout.h"
@@ -19,5 +20,11 @@ using FontHandle = std::unique_ptr<std::remove_pointer_t<HFONT>, FontDeleter>;
 // layout is measured for. The gothic faces: "ＭＳ Ｐゴシック" in the Shift-JIS
 // character set, which the system substitutes where the face is missing.
 FontHandle CreateControlFont(ui::ControlFont font, UINT dpi);
+
+// The same face, made smaller only if the text would not fit in width
+// pixels: a stand-in for a missing face may run wider than the face the
+// layout was drawn for, and a label must not lose its end.
+FontHandle CreateFittingFont(ui::ControlFont font, UINT dpi,
+                             std::wstring_view text, int width);
 
 }  // namespace lotwheel::win32

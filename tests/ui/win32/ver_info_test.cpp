@@ -225,12 +225,27 @@ TEST_F(VerInfoTest, LayoutFollowsTheWindowsDpi) {
       }
       EXPECT_TRUE(EqualRect(&got, &slot)) << spec.name;
     }
+    HWND label = Item(v, "Label1");
+    const auto hfont =
+        reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0));
     LOGFONTW font{};
-    GetObjectW(reinterpret_cast<HFONT>(
-                   SendMessageW(Item(v, "Label1"), WM_GETFONT, 0, 0)),
-               sizeof(font), &font);
+    GetObjectW(hfont, sizeof(font), &font);
     EXPECT_EQ(std::wstring(font.lfFaceName), L"ＭＳ Ｐゴシック");
-    EXPECT_EQ(font.lfHeight, -MulDiv(1575, d, 7200));
+    // 15.75 points, or a little less where a wider stand-in face would
+    // otherwise cut the name off: the whole name shows either way.
+    EXPECT_LE(-font.lfHeight, MulDiv(1575, d, 7200));
+    EXPECT_GE(-font.lfHeight, MulDiv(1575, d, 7200) * 8 / 10);
+    wchar_t name[128]{};
+    const int length = GetWindowTextW(label, name, 128);
+    HDC dc = GetDC(label);
+    HGDIOBJ old = SelectObject(dc, hfont);
+    SIZE extent{};
+    GetTextExtentPoint32W(dc, name, length, &extent);
+    SelectObject(dc, old);
+    ReleaseDC(label, dc);
+    RECT box{};
+    GetClientRect(label, &box);
+    EXPECT_LE(extent.cx, box.right);
     EXPECT_TRUE(font.lfWeight == FW_BOLD && font.lfItalic &&
                 font.lfCharSet == SHIFTJIS_CHARSET);
   };
