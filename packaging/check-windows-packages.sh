@@ -1,0 +1,240 @@
+#!/usr/bin/env bash
+# Checks the Windows release files of a Windows build folder: makes them
+# (the windows_packages target, from the program built there), then reads
+# back the zip, the version records, icons and imports, and under Wine, in a
+# fresh prefix, starts the zip's program, installs silently, installs again
+# over it, starts the installed program through its shortcut and uninstalls
+# silently with the registered command.
+# Usage: packaging/check-windows-packages.sh BUILD_DIR
+set -euo pipefail
+
+ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
+BUILD="$(cd "${1:?usage: check-windows-packages.sh BUILD_DIR}" && pwd)"
+PRODUCT_NAME="Z.Q Lotwheel for Tournament Basic"
+DESCRIPTION="簡易抽選ソフトウェア"
+PUBLISHER="Z.Q Project"
+UNINSTALL_KEY='Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\org.example.Lotwheel'
+WINFILE=("/usr/bin/python3" "$ROOT/packaging/windows/winfile.py")
+WINE=/usr/lib/wine/wine64
+[ -x "$WINE" ] || WINE="$(command -v wine64 || true)"
+WINESERVER=/usr/lib/wine/wineserver64
+[ -x "$WINESERVER" ] || WINESERVER="$(command -v wineserver || true)"
+
+failures=0
+fail() {
+  echo "FAIL: $*" >&2
+  failures=$((failures + 1))
+}
+pass() { echo "ok: $*"; }
+# expect_equal WHAT EXPECTED ACTUAL
+expect_equal() {
+  if [ "$2" == "$3" ]; then pass "$1"; else fail "$1: expected '$2', got '$3'"; fi
+}
+
+for tool in "$WINE" "$WINESERVER" makensis unzip xwininfo; do
+  command -v "$tool" >/dev/null || { echo "FAIL: $tool is not installed" >&2; exit 1; }
+done
+"${WINFILE[0]}" -c 'import pefile' 2>/dev/null ||
+  { echo "FAIL: python3-pefile is not installed" >&2; exit 1; }
+
+VERSION_TEXT="$(sed -n 's/.*kVersionText\[\] = u"\([0-9.]*\)";/\1/p' \
+  "$BUILD/generated/lotwheel_version.h")"
+IFS=. read -r v_major v_minor v_revision <<<"$VERSION_TEXT"
+VERSION_NUMBERS="$((10#$v_major)).$((10#$v_minor)).0.$((10#$v_revision))"
+COPYRIGHT="$(grep -m1 '^Copyright ' "$ROOT/LICENSE")"
+
+WORK="$BUILD/package-check"
+PREFIX="$WORK/wineprefix"
+rm -rf "$WORK"
+mkdir -p "$WORK"
+cleanup() {
+  "$ROOT/scripts/wine-run" --stop "$WORK" || true
+  rm -rf "$WORK"
+}
+trap cleanup EXIT
+
+echo "-- making the packages"
+cmake --build "$BUILD" --target windows_packages >"$WORK/build.log" 2>&1 ||
+  { cat "$WORK/build.log" >&2; echo "FAIL: windows_packages" >&2; exit 1; }
+ZIP="lotwheel-$VERSION_TEXT-win64.zip"
+SETUP="lotwheel-$VERSION_TEXT-win64-setup.exe"
+expect_equal "release files" "$SETUP $ZIP" \
+  "$(cd "$BUILD/packages" && LC_ALL=C ls | tr '\n' ' ' | sed 's/ $//')"
+ZIP="$BUILD/packages/$ZIP"
+SETUP="$BUILD/packages/$SETUP"
+
+# A fresh prefix: a copy of the build's own, which no install has touched.
+"$ROOT/scripts/wine-prefix" "$BUILD/wineprefix"
+"$ROOT/scripts/wine-prefix" "$PREFIX" 96 "$BUILD/wineprefix"
+USER_DIR="$PREFIX/drive_c/users/$(id -un)"
+WIN_USER_DIR="C:\\users\\$(id -un)"
+INSTALL_DIR="AppData/Local/Programs/$PRODUCT_NAME"
+SHORTCUT="AppData/Roaming/Microsoft/Windows/Start Menu/Programs/$PRODUCT_NAME.lnk"
+
+# windows_run PROGRAM [ARGS...]: runs a Windows program in the prefix with
+# no session of scripts/wine-run around it, and waits until every process it
+# started has ended and Wine has written the registry to disk. An
+# uninstaller hands its work to a copy of itself and ends at once.
+windows_run() {
+  "$ROOT/scripts/wine-run" --stop "$WORK"
+  local rc=0
+  env -u DISPLAY WINEPREFIX="$PREFIX" WINELOADER="$WINE" WINEDEBUG=-all \
+    WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d" \
+    timeout 120 "$WINE" "$@" >"$WORK/run.log" 2>&1 || rc=$?
+  WINEPREFIX="$PREFIX" timeout 120 "$WINESERVER" -w || rc=$?
+  return "$rc"
+}
+
+# shown: whether the prefix's display shows the program's main window (Wine
+# names the X window after it).
+shown() {
+  local number=""
+  read -r number _ 2>/dev/null <"$PREFIX/.lotwheel/display" || return 1
+  xwininfo -display ":$number" -root -tree 2>/dev/null |
+    grep -qF "\"$PRODUCT_NAME\": (\"lotwheel.exe\" "
+}
+
+# starts WHAT PROGRAM [ARGS...]: run through scripts/wine-run, the program
+# shows its main window within 30 s and still shows it a second later; it is
+# ended afterwards. PROGRAM may hand the start on and end (start.exe).
+starts() {
+  local what="$1" pid tries=0
+  shift
+  LOTWHEEL_WINEPREFIX="$PREFIX" LOTWHEEL_WINE_LINGER=60 \
+    "$ROOT/scripts/wine-run" "$@" >"$WORK/start.log" 2>&1 &
+  pid=$!
+  until shown || [ "$tries" -ge 300 ]; do
+    sleep 0.1
+    tries=$((tries + 1))
+  done
+  sleep 1
+  if shown; then
+    pass "$what starts and shows its window"
+  else
+    fail "$what did not show its window: $(cat "$WORK/start.log")"
+  fi
+  kill "$pid" 2>/dev/null || true
+  wait "$pid" 2>/dev/null || true
+  "$ROOT/scripts/wine-run" --stop "$WORK"
+}
+
+# Our Uninstall key's values, one NAME=VALUE a line, from the user's registry
+# as Wine stores it.
+registration() {
+  sed -n "/^\[${UNINSTALL_KEY//\\/\\\\}\]/,/^\$/p" "$PREFIX/user.reg" |
+    sed -n 's/^"\([^"]*\)"=\(.*\)$/\1=\2/p' |
+    sed 's/=dword:.*$/=dword/; s/="\(.*\)"$/=\1/; s/\\"/"/g; s/\\\\/\\/g'
+}
+# How many Uninstall keys of the prefix carry our name.
+registrations() {
+  cat "$PREFIX"/*.reg | grep -cxF "\"DisplayName\"=\"$PRODUCT_NAME\"" || true
+}
+# Every file of the user's profile, NSIS's temporary copy of the uninstaller
+# aside (Windows removes it at the next start).
+profile_files() {
+  (cd "$USER_DIR" && find . -type f ! -path './Temp/~nsu*.tmp/*' | LC_ALL=C sort)
+}
+
+echo "-- the zip"
+expect_equal "zip contents" "LICENSE.txt README.txt lotwheel.exe" \
+  "$(unzip -Z1 "$ZIP" | LC_ALL=C sort | tr '\n' ' ' | sed 's/ $//')"
+unzip -q "$ZIP" -d "$WORK/portable"
+expect_equal "read-me's first line" "$PRODUCT_NAME $VERSION_TEXT"$'\r' \
+  "$(head -n 1 "$WORK/portable/README.txt")"
+for text in "■ 日本語" "■ English" "MIT"; do
+  grep -qF "$text" "$WORK/portable/README.txt" || fail "read-me lacks '$text'"
+done
+grep -qxF "$COPYRIGHT"$'\r' "$WORK/portable/LICENSE.txt" &&
+  grep -qxF "MIT License"$'\r' "$WORK/portable/LICENSE.txt" ||
+  fail "LICENSE.txt is not the MIT licence with CR LF line ends"
+starts "the zip's lotwheel.exe" "$WORK/portable/lotwheel.exe"
+
+echo "-- version records, icons and imports"
+for exe in "$WORK/portable/lotwheel.exe" "$SETUP"; do
+  record="$("${WINFILE[@]}" record "$exe")"
+  for line in "machine x64" "fixed FileVersion $VERSION_NUMBERS" \
+    "fixed ProductVersion $VERSION_NUMBERS" \
+    "string FileVersion $VERSION_TEXT" "string ProductVersion $VERSION_TEXT" \
+    "string FileDescription $DESCRIPTION" "string ProductName $PRODUCT_NAME" \
+    "string CompanyName $PUBLISHER" "string LegalCopyright $COPYRIGHT"; do
+    grep -qxF "$line" <<<"$record" || fail "${exe##*/} record lacks: $line"
+  done
+  expect_equal "${exe##*/} icons" "32x32 16 16x16 16" \
+    "$("${WINFILE[@]}" icons "$exe" | tr '\n' ' ' | sed 's/ $//')"
+done
+expect_equal "the installer asks for no administrator" "level asInvoker" \
+  "$("${WINFILE[@]}" manifest "$SETUP")"
+# DLLs of every Windows 10 and 11: no C++ runtime, no toolkit.
+system_dlls=" advapi32.dll comctl32.dll comdlg32.dll gdi32.dll imm32.dll \
+kernel32.dll msvcrt.dll ole32.dll oleacc.dll oleaut32.dll shcore.dll \
+shell32.dll shlwapi.dll user32.dll uxtheme.dll version.dll "
+while read -r dll; do
+  [[ "$system_dlls" == *" $dll "* || "$dll" == api-ms-win-* ]] ||
+    fail "lotwheel.exe imports $dll, which Windows does not ship"
+done < <("${WINFILE[@]}" imports "$WORK/portable/lotwheel.exe")
+
+echo "-- silent install into a fresh prefix"
+[ ! -e "$USER_DIR/$INSTALL_DIR" ] && [ "$(registrations)" -eq 0 ] ||
+  { echo "FAIL: the fresh prefix holds an install already" >&2; exit 1; }
+profile_before="$(profile_files)"
+rc=0
+windows_run "$SETUP" /S || rc=$?
+# Wine's exit status alone does not tell whether anything was installed.
+if [ ! -f "$USER_DIR/$INSTALL_DIR/lotwheel.exe" ]; then
+  echo "FAIL: the installer installed nothing (exit status $rc):" >&2
+  cat "$WORK/run.log" >&2
+  exit 1
+fi
+expect_equal "installer exit status" 0 "$rc"
+expect_equal "installed files" "LICENSE.txt README.txt lotwheel.exe uninstall.exe" \
+  "$(cd "$USER_DIR/$INSTALL_DIR" && LC_ALL=C ls | tr '\n' ' ' | sed 's/ $//')"
+cmp -s "$WORK/portable/lotwheel.exe" "$USER_DIR/$INSTALL_DIR/lotwheel.exe" ||
+  fail "the installed lotwheel.exe differs from the zip's"
+WIN_PROGRAM="$WIN_USER_DIR\\${INSTALL_DIR//\//\\}\\lotwheel.exe"
+WIN_UNINSTALLER="${WIN_PROGRAM%\\*}\\uninstall.exe"
+if [ -f "$USER_DIR/$SHORTCUT" ]; then
+  expect_equal "shortcut" "target $WIN_PROGRAM
+arguments 
+folder ${WIN_PROGRAM%\\*}
+icon $WIN_PROGRAM,0" "$("${WINFILE[@]}" link "$USER_DIR/$SHORTCUT")"
+else
+  fail "no Start-menu shortcut $SHORTCUT"
+fi
+expect_equal "uninstall registration" "DisplayIcon=$WIN_PROGRAM
+DisplayName=$PRODUCT_NAME
+DisplayVersion=$VERSION_TEXT
+EstimatedSize=dword
+InstallLocation=${WIN_PROGRAM%\\*}
+NoModify=dword
+NoRepair=dword
+Publisher=$PUBLISHER
+QuietUninstallString=\"$WIN_UNINSTALLER\" /S
+UninstallString=\"$WIN_UNINSTALLER\"" "$(registration | LC_ALL=C sort)"
+installed="$(profile_files)"
+
+echo "-- installing again over it"
+windows_run "$SETUP" /S || fail "the second install ended with status $?"
+expect_equal "registrations after two installs" 1 "$(registrations)"
+expect_equal "files after two installs" "$installed" "$(profile_files)"
+
+echo "-- the installed program, through its shortcut"
+starts "the installed program" start /wait "$WIN_USER_DIR\\${SHORTCUT//\//\\}"
+
+echo "-- silent uninstall with the registered command"
+quiet="$(registration | sed -n 's/^QuietUninstallString=//p')"
+uninstaller="${quiet#\"}"
+uninstaller="${uninstaller%%\"*}"
+windows_run "$uninstaller" ${quiet##*\" } || fail "uninstall ended with status $?"
+[ ! -e "$USER_DIR/$INSTALL_DIR" ] || fail "the program's folder is still there"
+[ ! -e "$USER_DIR/$SHORTCUT" ] || fail "the shortcut is still there"
+expect_equal "registrations after uninstall" 0 "$(registrations)"
+expect_equal "the profile's files after uninstall" "$profile_before" "$(profile_files)"
+if grep -qi lotwheel "$PREFIX"/*.reg; then
+  fail "the registry still names lotwheel: $(grep -i lotwheel "$PREFIX"/*.reg)"
+fi
+
+if [ "$failures" -ne 0 ]; then
+  echo "== Windows packages: $failures check(s) failed" >&2
+  exit 1
+fi
+echo "== Windows package checks passed"
