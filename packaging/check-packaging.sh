@@ -10,6 +10,7 @@ BUILD="$(cd "${1:?usage: check-packaging.sh BUILD_DIR}" && pwd)"
 APP_ID=org.example.Lotwheel
 PRODUCT_NAME="Z.Q Lotwheel for Tournament Basic"
 DESCRIPTION="簡易抽選ソフトウェア"
+COPYRIGHT="$(grep -m1 '^Copyright ' "$ROOT/LICENSE")"
 
 SCRATCH="$(mktemp -d /tmp/lotwheel-packaging.XXXXXX)"
 trap 'rm -rf "$SCRATCH"' EXIT
@@ -51,6 +52,7 @@ cmake --install "$BUILD" --prefix "$PREFIX" >"$SCRATCH/install.log" ||
   { cat "$SCRATCH/install.log" >&2; echo "FAIL: cmake --install" >&2; exit 1; }
 EXPECTED_FILES="bin/lotwheel
 share/applications/$APP_ID.desktop
+share/doc/lotwheel/copyright
 share/icons/hicolor/16x16/apps/$APP_ID.png
 share/icons/hicolor/32x32/apps/$APP_ID.png
 share/metainfo/$APP_ID.metainfo.xml"
@@ -96,6 +98,7 @@ fi
 metainfo="$(tr -s ' \n' ' ' <"$METAINFO")"
 for element in "<id>$APP_ID</id>" "<name>$PRODUCT_NAME</name>" \
   "<summary>$DESCRIPTION</summary>" \
+  "<project_license>MIT</project_license>" \
   "<launchable type=\"desktop-id\">$APP_ID.desktop</launchable>" \
   "<release version=\"$VERSION_TEXT\""; do
   if grep -qF "$element" <<<"$metainfo"; then
@@ -106,6 +109,17 @@ for element in "<id>$APP_ID</id>" "<name>$PRODUCT_NAME</name>" \
 done
 releases="$(grep -o '<release [^>]*version="[^"]*"' <<<"$metainfo" | wc -l)"
 expect_equal "metainfo release count" 1 "$releases"
+
+echo "-- copyright file"
+COPYRIGHT_FILE="$PREFIX/share/doc/lotwheel/copyright"
+for line in "Copyright: ${COPYRIGHT#Copyright (c) }" "License: Expat" \
+  " Permission is hereby granted, free of charge, to any person obtaining a copy"; do
+  if grep -qxF "$line" "$COPYRIGHT_FILE"; then
+    pass "copyright file has: $line"
+  else
+    fail "copyright file lacks: $line"
+  fi
+done
 
 echo "-- icons"
 for size in 16 32; do
@@ -184,6 +198,7 @@ if x86_64-w64-mingw32-windres --preprocessor=cpp -i "$RC" -O res \
     "BLOCK \"041104B0\"" \
     "VALUE \"FileDescription\", L\"$(utf16_escaped "$DESCRIPTION")\"" \
     "VALUE \"ProductName\", \"$PRODUCT_NAME\"" \
+    "VALUE \"LegalCopyright\", \"$COPYRIGHT\"" \
     "VALUE \"FileVersion\", \"$VERSION_TEXT\"" \
     "VALUE \"ProductVersion\", \"$VERSION_TEXT\"" \
     "VALUE \"Translation\", 0x411, 1200"; do
