@@ -13,11 +13,10 @@
 #include <QPushButton>
 #include <QTextDocument>
 #include <limits>
-#include <new>
-#include <stdexcept>
 
 #include "ui/announcements.h"
 #include "ui/messages.h"
+#include "ui/out_of_memory.h"
 #include "ui/qt/accessibility.h"
 #include "ui/qt/control_table.h"
 #include "ui/qt/enter_presses_button.h"
@@ -183,16 +182,9 @@ void frmLotwheel::OnCopyClicked() {
 void frmLotwheel::OnVerInfoClicked() { frmVerInfo::ShowModal(this); }
 
 void frmLotwheel::Run(const std::function<void()>& operation) {
-  bool out_of_memory = false;
-  try {
-    operation();
-  } catch (const std::bad_alloc&) {
-    out_of_memory = true;
-  } catch (const std::length_error&) {
-    out_of_memory = true;
-  }
-  // Shown outside the handler, once whatever failed has been let go of.
-  if (out_of_memory) ShowError(lotwheel::ui::kOutOfMemoryMessage);
+  // Shown outside the operation, once whatever failed has been let go of.
+  if (lotwheel::ui::RanOutOfMemory(operation))
+    ShowError(lotwheel::ui::kOutOfMemoryMessage);
 }
 
 QString frmLotwheel::EntryText() const {

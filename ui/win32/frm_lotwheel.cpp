@@ -4,12 +4,11 @@
 #include <commctrl.h>
 
 #include <cstdlib>
-#include <new>
-#include <stdexcept>
 #include <string>
 #include <utility>
 
 #include "ui/messages.h"
+#include "ui/out_of_memory.h"
 #include "ui/row_text.h"
 #include "ui/texts.h"
 #include "ui/win32/entry_rows.h"
@@ -75,7 +74,7 @@ frmLotwheel::frmLotwheel() : show_message_(&ShowMessageBox) {
   controls.dwICC =
       ICC_STANDARD_CLASSES | ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES;
   InitCommonControlsEx(&controls);
-  RegisterWindowClass(&WindowProc);
+  RegisterWindowClass(&lotwheel::win32::DialogWindowProc<frmLotwheel>);
   CreateWindowExW(0, kClassName,
                   ToWide(lotwheel::ui::MainWindowLayout().title).c_str(),
                   kStyle, CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr, nullptr,
@@ -104,22 +103,6 @@ void frmLotwheel::UseClipboard(std::unique_ptr<lotwheel::Clipboard> clipboard) {
 
 void frmLotwheel::UseMessageBox(MessageBoxFunction show) {
   show_message_ = std::move(show);
-}
-
-LRESULT CALLBACK frmLotwheel::WindowProc(HWND hwnd, UINT message, WPARAM wparam,
-                                         LPARAM lparam) {
-  auto* self =
-      reinterpret_cast<frmLotwheel*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  if (message == WM_NCCREATE) {
-    self = static_cast<frmLotwheel*>(
-        reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
-    self->hwnd_ = hwnd;
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  LRESULT result = 0;
-  if (self != nullptr && self->OnMessage(message, wparam, lparam, result))
-    return result;
-  return DefDlgProcW(hwnd, message, wparam, lparam);
 }
 
 bool frmLotwheel::OnMessage(UINT message, WPARAM wparam, LPARAM lparam,
@@ -315,16 +298,9 @@ void frmLotwheel::OnCopyClicked() {
 }
 
 void frmLotwheel::Run(const std::function<void()>& operation) {
-  bool out_of_memory = false;
-  try {
-    operation();
-  } catch (const std::bad_alloc&) {
-    out_of_memory = true;
-  } catch (const std::length_error&) {
-    out_of_memory = true;
-  }
-  // Shown outside the handler, once whatever failed has been let go of.
-  if (out_of_memory) ShowMessage(lotwheel::ui::kOutOfMemoryMessage);
+  // Shown outside the operation, once whatever failed has been let go of.
+  if (lotwheel::ui::RanOutOfMemory(operation))
+    ShowMessage(lotwheel::ui::kOutOfMemoryMessage);
 }
 
 void frmLotwheel::ShowMessage(std::u16string_view text) {

@@ -13,6 +13,7 @@
 #include "engine/clipboard.h"
 #include "engine/draw_session.h"
 #include "ui/win32/control_set.h"
+#include "ui/win32/dialog_window_proc.h"
 
 class frmLotwheel final {
  public:
@@ -38,8 +39,8 @@ class frmLotwheel final {
   void UseMessageBox(MessageBoxFunction show);
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wparam,
-                                     LPARAM lparam);
+  friend LRESULT CALLBACK lotwheel::win32::DialogWindowProc<frmLotwheel>(
+      HWND, UINT, WPARAM, LPARAM);
   static LRESULT CALLBACK EntryBoxProc(HWND hwnd, UINT message, WPARAM wparam,
                                        LPARAM lparam, UINT_PTR id,
                                        DWORD_PTR data);

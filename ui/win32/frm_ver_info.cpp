@@ -114,7 +114,7 @@ frmVerInfo::frmVerInfo(HWND owner)
     : owner_(owner),
       // Screen readers get the banners' link objects through COM.
       com_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {
-  RegisterWindowClass(&WindowProc);
+  RegisterWindowClass(&lotwheel::win32::DialogWindowProc<frmVerInfo>);
   // Made where the owner is, so that it starts at the owner's DPI.
   RECT owner_rect{};
   if (owner != nullptr) GetWindowRect(owner, &owner_rect);
@@ -155,22 +155,6 @@ void frmVerInfo::ShowModal() {
     TranslateMessage(&msg);
     DispatchMessageW(&msg);
   }
-}
-
-LRESULT CALLBACK frmVerInfo::WindowProc(HWND hwnd, UINT message, WPARAM wparam,
-                                        LPARAM lparam) {
-  auto* self =
-      reinterpret_cast<frmVerInfo*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
-  if (message == WM_NCCREATE) {
-    self = static_cast<frmVerInfo*>(
-        reinterpret_cast<CREATESTRUCTW*>(lparam)->lpCreateParams);
-    self->hwnd_ = hwnd;
-    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-  }
-  LRESULT result = 0;
-  if (self != nullptr && self->OnMessage(message, wparam, lparam, result))
-    return result;
-  return DefDlgProcW(hwnd, message, wparam, lparam);
 }
 
 bool frmVerInfo::OnMessage(UINT message, WPARAM wparam, LPARAM lparam,

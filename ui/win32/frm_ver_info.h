@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "ui/win32/control_set.h"
+#include "ui/win32/dialog_window_proc.h"
 
 // Shows the version window over `owner` and returns when it is closed; the
 // owner takes no input meanwhile.
@@ -29,8 +30,10 @@ class frmVerInfo final {
   void ShowModal();
 
  private:
-  static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wparam,
-                                     LPARAM lparam);
+  friend LRESULT CALLBACK lotwheel::win32::DialogWindowProc<frmVerInfo>(HWND,
+                                                                        UINT,
+                                                                        WPARAM,
+                                                                        LPARAM);
   // True when the message was answered, in `result`.
   bool OnMessage(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result);
   void OnCreate();
