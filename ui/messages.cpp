@@ -8,7 +8,9 @@ std::u16string_view MessageFor(AddOutcome outcome) {
     case AddOutcome::Added:
       return {};
     case AddOutcome::SourceFull:
-      return u"入力ソースに追加できるのは32,767件までです。";
+      // Each sentence on a line of its own, as for a full output list.
+      return u"入力ソースに追加できるのは32,767件までです。\n"
+             u"追加する行を減らしてください。";
   }
   return {};
 }

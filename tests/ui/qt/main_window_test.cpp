@@ -138,7 +138,9 @@ class MainWindowTest : public QObject {
                         const QString& pasted, const QString& message) {
       QTest::newRow(name) << count << pasted << message;
     };
-    const QString full = u"入力ソースに追加できるのは32,767件までです。"_s;
+    const QString full =
+        u"入力ソースに追加できるのは32,767件までです。\n"
+        u"追加する行を減らしてください。"_s;
     row("above the count", "4", "", u"人数が足りません。"_s);
     row("no number", u"三"_s, "", u"当選人数には数値を入力してください。"_s);
     // After the whole of a full source list was drawn.
