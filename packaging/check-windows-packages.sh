@@ -54,6 +54,8 @@ cleanup() {
 trap cleanup EXIT
 
 echo "-- making the packages"
+# Anew, so that no file of an earlier version is left beside them.
+rm -rf "$BUILD/packages"
 cmake --build "$BUILD" --target windows_packages >"$WORK/build.log" 2>&1 ||
   { cat "$WORK/build.log" >&2; echo "FAIL: windows_packages" >&2; exit 1; }
 ZIP="lotwheel-$VERSION_TEXT-win64.zip"
