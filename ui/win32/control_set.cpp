@@ -6,6 +6,7 @@
 #include <cstdlib>
 
 #include "ui/twips.h"
+#include "ui/win32/accessible_name.h"
 #include "ui/win32/wide_text.h"
 
 namespace lotwheel::win32 {
@@ -97,6 +98,10 @@ HWND ControlSet::Create(const ui::ControlSpec& spec, int id) {
       parent_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance,
       nullptr);
   if (control == nullptr) std::abort();
+  // Spoken without the access key's bracketed letter and the colon that
+  // Windows would read out from the caption.
+  if (spec.kind != ControlKind::kPicture)
+    SetSpokenName(control, spec.spoken_name);
   if (spec.kind == ControlKind::kList) {
     ListView_SetExtendedListViewStyle(
         control, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);

@@ -2,6 +2,7 @@
 #include "ui/win32/frm_lotwheel.h"
 
 #include <commctrl.h>
+#include <objbase.h>
 
 #include <cstdlib>
 #include <string>
@@ -68,7 +69,10 @@ std::wstring WindowText(HWND control) {
 
 }  // namespace
 
-frmLotwheel::frmLotwheel() : show_message_(&ShowMessageBox) {
+frmLotwheel::frmLotwheel()
+    : show_message_(&ShowMessageBox),
+      // Screen readers get the controls' spoken names through COM.
+      com_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {
   INITCOMMONCONTROLSEX controls{};
   controls.dwSize = sizeof(controls);
   controls.dwICC =
@@ -85,6 +89,7 @@ frmLotwheel::frmLotwheel() : show_message_(&ShowMessageBox) {
 
 frmLotwheel::~frmLotwheel() {
   if (hwnd_ != nullptr) DestroyWindow(hwnd_);
+  if (com_) CoUninitialize();
 }
 
 void frmLotwheel::Show(int show_command) {

@@ -73,6 +73,7 @@ class frmLotwheel final {
   SIZE outer_size_{};  // the window's fixed size at its DPI
   HICON big_icon_ = nullptr;
   HICON small_icon_ = nullptr;
+  bool com_;  // COM was set up for the window, and is let go with it
 
   HWND lstMoto = nullptr;
   HWND lstAto = nullptr;

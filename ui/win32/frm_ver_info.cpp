@@ -9,7 +9,7 @@
 
 #include "ui/twips.h"
 #include "ui/win32/dialog_message.h"
-#include "ui/win32/link_accessible.h"
+#include "ui/win32/accessible_name.h"
 #include "ui/win32/resource_ids.h"
 #include "ui/win32/shell_open.h"
 #include "ui/win32/wide_text.h"

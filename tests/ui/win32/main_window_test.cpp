@@ -1,6 +1,8 @@
 // Tests of the Windows main window: what each button does to the lists, the
 // layout and fonts at any DPI, the names a screen reader says, and the list
 // limit pasted whole.
+#include <oleacc.h>
+
 #include <algorithm>
 #include <iterator>
 #include <tuple>
@@ -97,6 +99,21 @@ TEST_F(MainWindowTest, EveryControlHasItsSpokenName) {
     } else {
       EXPECT_EQ(TextOf(control), spec.caption) << spec.name;
     }
+    // What a screen reader asks for: the clean name, "追加" for "追加(&A)".
+    IAccessible* object = nullptr;
+    AccessibleObjectFromWindow(control, OBJID_CLIENT, IID_IAccessible,
+                               reinterpret_cast<void**>(&object));
+    ASSERT_NE(object, nullptr) << spec.name;
+    VARIANT self{};
+    self.vt = VT_I4;
+    BSTR spoken = nullptr;
+    object->get_accName(self, &spoken);
+    EXPECT_EQ(spoken ? std::u16string(reinterpret_cast<char16_t*>(spoken))
+                     : std::u16string(),
+              spec.spoken_name)
+        << spec.name;
+    SysFreeString(spoken);
+    object->Release();
   }
 }
 

@@ -1,5 +1,6 @@
-// A picture that opens a web page, shown to screen readers as a link.
-#include "ui/win32/link_accessible.h"
+// What a screen reader learns of a control: its name, and whether it is a
+// link.
+#include "ui/win32/accessible_name.h"
 
 #include <commctrl.h>
 #include <oleacc.h>
@@ -23,14 +24,25 @@ HRESULT Text(std::u16string_view text, BSTR* out) {
   return *out != nullptr ? S_OK : E_OUTOFMEMORY;
 }
 
-// The picture's standard object, with the name, role, state and default
-// action of a link; everything else is the standard object's.
-class LinkAccessible final : public IAccessible {
+// What a control tells screen readers beyond its standard object.
+struct Annotation {
+  std::u16string name;
+  bool link = false;
+};
+
+// The control's standard object with the annotation's name and, for a link,
+// the role, state and default action of a link; everything else is the
+// standard object's.
+class AnnotatedAccessible final : public IAccessible {
  public:
-  LinkAccessible(HWND picture, IAccessible* standard, std::u16string name)
-      : picture_(picture), standard_(standard), name_(std::move(name)) {}
-  LinkAccessible(const LinkAccessible&) = delete;
-  LinkAccessible& operator=(const LinkAccessible&) = delete;
+  AnnotatedAccessible(HWND control, IAccessible* standard,
+                      Annotation annotation)
+      : control_(control),
+        standard_(standard),
+        name_(std::move(annotation.name)),
+        link_(annotation.link) {}
+  AnnotatedAccessible(const AnnotatedAccessible&) = delete;
+  AnnotatedAccessible& operator=(const AnnotatedAccessible&) = delete;
 
   // IUnknown: one object, whichever of its interfaces is asked for.
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** out) override {
@@ -49,13 +61,14 @@ class LinkAccessible final : public IAccessible {
     return left;
   }
 
-  // What makes it a link.
   HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
     if (!IsSelf(child)) return standard_->get_accName(child, name);
     return Text(name_, name);
   }
+
+  // What makes a link.
   HRESULT STDMETHODCALLTYPE get_accRole(VARIANT child, VARIANT* role) override {
-    if (!IsSelf(child)) return standard_->get_accRole(child, role);
+    if (!link_ || !IsSelf(child)) return standard_->get_accRole(child, role);
     if (role == nullptr) return E_POINTER;
     role->vt = VT_I4;
     role->lVal = ROLE_SYSTEM_LINK;
@@ -64,21 +77,22 @@ class LinkAccessible final : public IAccessible {
   HRESULT STDMETHODCALLTYPE get_accState(VARIANT child,
                                          VARIANT* state) override {
     const HRESULT result = standard_->get_accState(child, state);
-    if (SUCCEEDED(result) && IsSelf(child) && state->vt == VT_I4)
+    if (SUCCEEDED(result) && link_ && IsSelf(child) && state->vt == VT_I4)
       state->lVal |= STATE_SYSTEM_LINKED;
     return result;
   }
   HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT child,
                                                  BSTR* action) override {
-    if (!IsSelf(child)) return standard_->get_accDefaultAction(child, action);
+    if (!link_ || !IsSelf(child))
+      return standard_->get_accDefaultAction(child, action);
     return Text(ui::kLinkActionName, action);
   }
   HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT child) override {
-    if (!IsSelf(child)) return standard_->accDoDefaultAction(child);
-    if (!IsWindow(picture_)) return E_FAIL;  // held on to after it closed
-    PostMessageW(GetParent(picture_), WM_COMMAND,
-                 MAKEWPARAM(GetDlgCtrlID(picture_), STN_CLICKED),
-                 reinterpret_cast<LPARAM>(picture_));
+    if (!link_ || !IsSelf(child)) return standard_->accDoDefaultAction(child);
+    if (!IsWindow(control_)) return E_FAIL;  // held on to after it closed
+    PostMessageW(GetParent(control_), WM_COMMAND,
+                 MAKEWPARAM(GetDlgCtrlID(control_), STN_CLICKED),
+                 reinterpret_cast<LPARAM>(control_));
     return S_OK;
   }
 
@@ -159,43 +173,53 @@ class LinkAccessible final : public IAccessible {
   }
 
  private:
-  ~LinkAccessible() { standard_->Release(); }
+  ~AnnotatedAccessible() { standard_->Release(); }
 
-  HWND picture_;
+  HWND control_;
   IAccessible* standard_;
   std::u16string name_;
+  bool link_;
   std::atomic<ULONG> references_{1};
 };
 
-LRESULT CALLBACK PictureProc(HWND picture, UINT message, WPARAM wparam,
-                             LPARAM lparam, UINT_PTR id, DWORD_PTR data) {
-  auto* name = reinterpret_cast<std::u16string*>(data);
+LRESULT CALLBACK AnnotatedProc(HWND control, UINT message, WPARAM wparam,
+                               LPARAM lparam, UINT_PTR id, DWORD_PTR data) {
+  auto* annotation = reinterpret_cast<Annotation*>(data);
   if (message == WM_GETOBJECT && static_cast<LONG>(lparam) == OBJID_CLIENT) {
     void* standard = nullptr;
-    if (SUCCEEDED(CreateStdAccessibleObject(picture, OBJID_CLIENT,
+    if (SUCCEEDED(CreateStdAccessibleObject(control, OBJID_CLIENT,
                                             IID_IAccessible, &standard))) {
-      auto* link = new LinkAccessible(
-          picture, static_cast<IAccessible*>(standard), *name);
-      const LRESULT result = LresultFromObject(IID_IAccessible, wparam, link);
-      link->Release();
+      auto* object = new AnnotatedAccessible(
+          control, static_cast<IAccessible*>(standard), *annotation);
+      const LRESULT result = LresultFromObject(IID_IAccessible, wparam, object);
+      object->Release();
       // A failure (no COM on this thread) leaves the standard answer.
       if (result > 0) return result;
     }
   }
   if (message == WM_NCDESTROY) {
-    RemoveWindowSubclass(picture, &PictureProc, id);
-    delete name;
+    RemoveWindowSubclass(control, &AnnotatedProc, id);
+    delete annotation;
   }
-  return DefSubclassProc(picture, message, wparam, lparam);
+  return DefSubclassProc(control, message, wparam, lparam);
+}
+
+void Annotate(HWND control, Annotation annotation) {
+  // Once a control: a second subclass would stand in front of the first.
+  auto* data = new Annotation(std::move(annotation));
+  if (!SetWindowSubclass(control, &AnnotatedProc, 0,
+                         reinterpret_cast<DWORD_PTR>(data)))
+    delete data;
 }
 
 }  // namespace
 
+void SetSpokenName(HWND control, std::u16string name) {
+  Annotate(control, {std::move(name), false});
+}
+
 void MakeAccessibleLink(HWND picture, std::u16string name) {
-  auto* data = new std::u16string(std::move(name));
-  if (!SetWindowSubclass(picture, &PictureProc, 0,
-                         reinterpret_cast<DWORD_PTR>(data)))
-    delete data;
+  Annotate(picture, {std::move(name), true});
 }
 
 }  // namespace lotwheel::win32
