@@ -100,7 +100,9 @@ HWND ControlSet::Create(const ui::ControlSpec& spec, int id) {
   if (control == nullptr) std::abort();
   // Spoken without the access key's bracketed letter and the colon that
   // Windows would read out from the caption.
-  if (spec.kind != ControlKind::kPicture)
+  // Boxes and lists take theirs from the hidden label; a subclass on a list
+  // of 32,767 rows would cost each update more than the list itself.
+  if (spec.kind != ControlKind::kPicture && !NeedsNameLabel(spec.kind))
     SetSpokenName(control, spec.spoken_name);
   if (spec.kind == ControlKind::kList) {
     ListView_SetExtendedListViewStyle(
