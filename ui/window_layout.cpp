@@ -9,20 +9,20 @@ namespace {
 
 using K = ControlKind;
 
-ControlSpec Make(std::string name, ControlKind kind, std::u16string caption,
+ControlInfo Make(std::string name, ControlKind kind, std::u16string caption,
                  TwipsRect rect, int tab_index) {
-  ControlSpec spec;
-  spec.name = std::move(name);
-  spec.kind = kind;
-  spec.caption = std::move(caption);
-  spec.rect = rect;
-  spec.tab_index = tab_index;
-  spec.spoken_name = SpokenCaption(spec.caption);
-  return spec;
+  ControlInfo info;
+  info.name = std::move(name);
+  info.kind = kind;
+  info.caption = std::move(caption);
+  info.rect = rect;
+  info.tab_index = tab_index;
+  info.spoken_name = SpokenCaption(info.caption);
+  return info;
 }
 
 // A box or list is named by the label or frame before it.
-void NamedBy(ControlSpec& control, const ControlSpec& label) {
+void NamedBy(ControlInfo& control, const ControlInfo& label) {
   control.spoken_name = label.spoken_name;
 }
 
@@ -65,14 +65,14 @@ WindowLayout BuildMainWindow() {
   return w;
 }
 
-ControlSpec Banner(std::string name, TwipsRect rect, Art art,
+ControlInfo Banner(std::string name, TwipsRect rect, Art art,
                    std::u16string tooltip, std::string link) {
-  ControlSpec spec = Make(std::move(name), K::kPicture, u"", rect, -1);
-  spec.art = art;
-  spec.tooltip = std::move(tooltip);
-  spec.spoken_name = spec.tooltip;
-  spec.link = std::move(link);
-  return spec;
+  ControlInfo info = Make(std::move(name), K::kPicture, u"", rect, -1);
+  info.art = art;
+  info.tooltip = std::move(tooltip);
+  info.spoken_name = info.tooltip;
+  info.link = std::move(link);
+  return info;
 }
 
 WindowLayout BuildVerInfoWindow() {
@@ -108,23 +108,23 @@ bool TakesFocus(ControlKind kind) {
 
 }  // namespace
 
-const ControlSpec& WindowLayout::Control(std::string_view control_name) const {
-  for (const ControlSpec& spec : controls) {
-    if (spec.name == control_name) return spec;
+const ControlInfo& WindowLayout::Control(std::string_view control_name) const {
+  for (const ControlInfo& info : controls) {
+    if (info.name == control_name) return info;
   }
   std::abort();
 }
 
 std::vector<std::string> WindowLayout::FocusOrder() const {
-  std::vector<const ControlSpec*> order;
-  for (const ControlSpec& spec : controls) {
-    if (spec.tab_index >= 0 && TakesFocus(spec.kind)) order.push_back(&spec);
+  std::vector<const ControlInfo*> order;
+  for (const ControlInfo& info : controls) {
+    if (info.tab_index >= 0 && TakesFocus(info.kind)) order.push_back(&info);
   }
   std::stable_sort(order.begin(), order.end(), [](auto* a, auto* b) {
     return a->tab_index < b->tab_index;
   });
   std::vector<std::string> names;
-  for (const ControlSpec* spec : order) names.push_back(spec->name);
+  for (const ControlInfo* info : order) names.push_back(info->name);
   return names;
 }
 

@@ -29,7 +29,7 @@ enum class ControlFont {
   kGothicBoldItalic15Point75,  // "ＭＳ Ｐゴシック" 15.75 pt bold italic
 };
 
-struct ControlSpec {
+struct ControlInfo {
   std::string name;  // objectName on Qt, the control's name everywhere
   ControlKind kind = ControlKind::kLabel;
   // Caption or initial text; "&" marks the access key.
@@ -51,11 +51,11 @@ struct WindowLayout {
   std::u16string title;
   int client_width = 0;  // twips
   int client_height = 0;
-  std::vector<ControlSpec> controls;  // in tab index order
+  std::vector<ControlInfo> controls;  // in tab index order
 
   // The control of that name; aborts on a name that is not in the table,
   // which is a programming error.
-  const ControlSpec& Control(std::string_view control_name) const;
+  const ControlInfo& Control(std::string_view control_name) const;
   // The controls that take the focus, in tab order.
   std::vector<std::string> FocusOrder() const;
 };

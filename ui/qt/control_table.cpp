@@ -20,8 +20,8 @@ QWidget* Find(QWidget* window, const std::string& name) {
   return widget;
 }
 
-void SetCaption(QWidget* widget, const ui::ControlSpec& spec) {
-  const QString caption = ToQString(spec.caption);
+void SetCaption(QWidget* widget, const ui::ControlInfo& info) {
+  const QString caption = ToQString(info.caption);
   if (auto* label = qobject_cast<QLabel*>(widget)) {
     label->setTextFormat(Qt::PlainText);
     label->setText(caption);
@@ -32,7 +32,7 @@ void SetCaption(QWidget* widget, const ui::ControlSpec& spec) {
   } else if (auto* line = qobject_cast<QLineEdit*>(widget)) {
     line->setText(caption);
   } else if (auto* area = qobject_cast<QPlainTextEdit*>(widget)) {
-    area->setPlainText(TextForDisplay(spec.caption));
+    area->setPlainText(TextForDisplay(info.caption));
   }
 }
 
@@ -40,13 +40,13 @@ void SetCaption(QWidget* widget, const ui::ControlSpec& spec) {
 // order that takes it.
 void SetBuddies(QWidget* window, const ui::WindowLayout& layout) {
   const std::vector<std::string> focus = layout.FocusOrder();
-  for (const ui::ControlSpec& spec : layout.controls) {
-    if (spec.kind != ui::ControlKind::kLabel ||
-        spec.caption.find(u'&') == std::u16string::npos)
+  for (const ui::ControlInfo& info : layout.controls) {
+    if (info.kind != ui::ControlKind::kLabel ||
+        info.caption.find(u'&') == std::u16string::npos)
       continue;
     for (const std::string& name : focus) {
-      if (layout.Control(name).tab_index > spec.tab_index) {
-        qobject_cast<QLabel*>(Find(window, spec.name))
+      if (layout.Control(name).tab_index > info.tab_index) {
+        qobject_cast<QLabel*>(Find(window, info.name))
             ->setBuddy(Find(window, name));
         break;
       }
@@ -79,20 +79,20 @@ void ApplyLayout(QWidget* window, const ui::WindowLayout& layout) {
   window->setWindowTitle(ToQString(layout.title));
   window->setFixedSize(ui::PixelsFromTwips(layout.client_width),
                        ui::PixelsFromTwips(layout.client_height));
-  for (const ui::ControlSpec& spec : layout.controls) {
-    QWidget* widget = Find(window, spec.name);
-    const QString parent = spec.parent.empty()
+  for (const ui::ControlInfo& info : layout.controls) {
+    QWidget* widget = Find(window, info.name);
+    const QString parent = info.parent.empty()
                                ? window->objectName()
-                               : QString::fromStdString(spec.parent);
+                               : QString::fromStdString(info.parent);
     if (widget->parentWidget()->objectName() != parent)
-      qFatal("%s must stand in %s", spec.name.c_str(), qPrintable(parent));
-    widget->setGeometry(RectFromTwips(spec.rect));
-    SetCaption(widget, spec);
-    widget->setToolTip(ToQString(spec.tooltip));
-    widget->setAccessibleName(ToQString(spec.spoken_name));
-    if (spec.font != ui::ControlFont::kInterface)
-      widget->setFont(FontFor(spec.font, window->font()));
-    if (spec.tab_index < 0) widget->setFocusPolicy(Qt::NoFocus);
+      qFatal("%s must stand in %s", info.name.c_str(), qPrintable(parent));
+    widget->setGeometry(RectFromTwips(info.rect));
+    SetCaption(widget, info);
+    widget->setToolTip(ToQString(info.tooltip));
+    widget->setAccessibleName(ToQString(info.spoken_name));
+    if (info.font != ui::ControlFont::kInterface)
+      widget->setFont(FontFor(info.font, window->font()));
+    if (info.tab_index < 0) widget->setFocusPolicy(Qt::NoFocus);
   }
   SetBuddies(window, layout);
   const std::vector<std::string> focus = layout.FocusOrder();

@@ -108,8 +108,8 @@ void frmVerInfo::FillControls() {
   const lotwheel::ui::WindowLayout& layout =
       lotwheel::ui::VerInfoWindowLayout();
   for (lotwheel::PictureLabel* banner : {Image2, Image3}) {
-    const auto& spec = layout.Control(banner->objectName().toStdString());
-    banner->setPixmap(QPixmap(ArtPath(spec.art)));
+    const auto& info = layout.Control(banner->objectName().toStdString());
+    banner->setPixmap(QPixmap(ArtPath(info.art)));
     banner->setCursor(hand);
   }
   cmdOK->setDefault(true);

@@ -24,9 +24,9 @@ struct ClassAndStyle {
 // focus from one button to the next: only Tab does.
 constexpr DWORD kChild = WS_CHILD | WS_VISIBLE | WS_GROUP;
 
-ClassAndStyle ClassFor(const ui::ControlSpec& spec) {
-  const bool has_access_key = spec.caption.find(u'&') != std::u16string::npos;
-  switch (spec.kind) {
+ClassAndStyle ClassFor(const ui::ControlInfo& info) {
+  const bool has_access_key = info.caption.find(u'&') != std::u16string::npos;
+  switch (info.kind) {
     case ControlKind::kLabel:
       // A caption without "&" shows every character and has no access key.
       return {L"STATIC", kChild | SS_LEFT | (has_access_key ? 0 : SS_NOPREFIX),
@@ -52,7 +52,7 @@ ClassAndStyle ClassFor(const ui::ControlSpec& spec) {
       // The window that owns the picture gives it its image.
       return {L"STATIC",
               kChild | SS_NOTIFY | SS_REALSIZECONTROL |
-                  (spec.art == ui::Art::kAppIcon ? SS_ICON : SS_BITMAP),
+                  (info.art == ui::Art::kAppIcon ? SS_ICON : SS_BITMAP),
               0};
   }
   std::abort();
@@ -78,21 +78,21 @@ ControlSet::ControlSet(HWND parent, const ui::WindowLayout& layout)
   }
 }
 
-HWND ControlSet::Create(const ui::ControlSpec& spec, int id) {
+HWND ControlSet::Create(const ui::ControlInfo& info, int id) {
   const HINSTANCE instance = InstanceOf(parent_);
-  if (NeedsNameLabel(spec.kind)) {
+  if (NeedsNameLabel(info.kind)) {
     // A screen reader names a box or list by the static text just before it
     // in z-order; this hidden one says exactly what it should, without the
     // visible label's access key and colon.
-    CreateWindowExW(0, L"STATIC", ToWide(spec.spoken_name).c_str(),
+    CreateWindowExW(0, L"STATIC", ToWide(info.spoken_name).c_str(),
                     WS_CHILD | SS_NOPREFIX, 0, 0, 0, 0, parent_,
                     reinterpret_cast<HMENU>(static_cast<INT_PTR>(-1)), instance,
                     nullptr);
   }
-  const ClassAndStyle kind = ClassFor(spec);
-  const std::wstring text = spec.kind == ControlKind::kPicture
+  const ClassAndStyle kind = ClassFor(info);
+  const std::wstring text = info.kind == ControlKind::kPicture
                                 ? std::wstring()
-                                : ToWide(spec.caption);
+                                : ToWide(info.caption);
   HWND control = CreateWindowExW(
       kind.ex_style, kind.window_class, text.c_str(), kind.style, 0, 0, 0, 0,
       parent_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), instance,
@@ -102,22 +102,22 @@ HWND ControlSet::Create(const ui::ControlSpec& spec, int id) {
   // Windows would read out from the caption.
   // Boxes and lists take theirs from the hidden label; a subclass on a list
   // of 32,767 rows would cost each update more than the list itself.
-  if (spec.kind != ControlKind::kPicture && !NeedsNameLabel(spec.kind))
-    SetSpokenName(control, spec.spoken_name);
-  if (spec.kind == ControlKind::kList) {
+  if (info.kind != ControlKind::kPicture && !NeedsNameLabel(info.kind))
+    SetSpokenName(control, info.spoken_name);
+  if (info.kind == ControlKind::kList) {
     ListView_SetExtendedListViewStyle(
         control, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
     LVCOLUMNW column{};
     column.mask = LVCF_WIDTH;
     ListView_InsertColumn(control, 0, &column);
   }
-  if (spec.kind == ControlKind::kLineEdit ||
-      spec.kind == ControlKind::kTextArea) {
+  if (info.kind == ControlKind::kLineEdit ||
+      info.kind == ControlKind::kTextArea) {
     // Lift the edit control's own limit (about 30,000 characters, 32,767 on
     // one line), which would cut a long paste and lose entries.
     SendMessageW(control, EM_SETLIMITTEXT, 0x7FFFFFFE, 0);
   }
-  if (!spec.tooltip.empty()) AddTooltip(control, spec.tooltip);
+  if (!info.tooltip.empty()) AddTooltip(control, info.tooltip);
   return control;
 }
 
@@ -155,38 +155,38 @@ SIZE ControlSet::ClientSize(UINT dpi) const {
           ui::PixelsFromTwips(layout_.client_height, d)};
 }
 
-RECT ControlSet::PixelRect(const ui::ControlSpec& spec, UINT dpi) const {
+RECT ControlSet::PixelRect(const ui::ControlInfo& info, UINT dpi) const {
   const int d = static_cast<int>(dpi);
   // A control inside a frame is measured from the frame's corner.
   POINT origin{0, 0};
-  if (!spec.parent.empty()) {
-    const RECT frame = PixelRect(layout_.Control(spec.parent), dpi);
+  if (!info.parent.empty()) {
+    const RECT frame = PixelRect(layout_.Control(info.parent), dpi);
     origin = {frame.left, frame.top};
   }
-  const LONG left = origin.x + ui::PixelsFromTwips(spec.rect.left, d);
-  const LONG top = origin.y + ui::PixelsFromTwips(spec.rect.top, d);
-  return {left, top, left + ui::PixelsFromTwips(spec.rect.width, d),
-          top + ui::PixelsFromTwips(spec.rect.height, d)};
+  const LONG left = origin.x + ui::PixelsFromTwips(info.rect.left, d);
+  const LONG top = origin.y + ui::PixelsFromTwips(info.rect.top, d);
+  return {left, top, left + ui::PixelsFromTwips(info.rect.width, d),
+          top + ui::PixelsFromTwips(info.rect.height, d)};
 }
 
 void ControlSet::Layout(UINT dpi) {
   std::array<FontHandle, 3> old_fonts = std::move(fonts_);
   for (size_t row = 0; row < handles_.size(); ++row) {
-    const ui::ControlSpec& spec = layout_.controls[row];
-    const RECT rect = PixelRect(spec, dpi);
+    const ui::ControlInfo& info = layout_.controls[row];
+    const RECT rect = PixelRect(info, dpi);
     SetWindowPos(handles_[row], nullptr, rect.left, rect.top,
                  rect.right - rect.left, rect.bottom - rect.top,
                  SWP_NOZORDER | SWP_NOACTIVATE);
-    FontHandle& font = fonts_[static_cast<size_t>(spec.font)];
+    FontHandle& font = fonts_[static_cast<size_t>(info.font)];
     // A label in a face of its own keeps its whole caption in view.
-    if (!font && spec.kind == ControlKind::kLabel &&
-        spec.font != ui::ControlFont::kInterface)
-      font = CreateFittingFont(spec.font, dpi, ToWide(spec.caption),
+    if (!font && info.kind == ControlKind::kLabel &&
+        info.font != ui::ControlFont::kInterface)
+      font = CreateFittingFont(info.font, dpi, ToWide(info.caption),
                                rect.right - rect.left);
-    if (!font) font = CreateControlFont(spec.font, dpi);
+    if (!font) font = CreateControlFont(info.font, dpi);
     SendMessageW(handles_[row], WM_SETFONT,
                  reinterpret_cast<WPARAM>(font.get()), TRUE);
-    if (spec.kind == ControlKind::kList) FitListColumn(handles_[row]);
+    if (info.kind == ControlKind::kList) FitListColumn(handles_[row]);
   }
   // The old faces go only now that no control uses them.
   old_fonts = {};

@@ -35,8 +35,8 @@ class ControlSet final {
   void Layout(UINT dpi);
 
  private:
-  HWND Create(const ui::ControlSpec& spec, int id);
-  RECT PixelRect(const ui::ControlSpec& spec, UINT dpi) const;
+  HWND Create(const ui::ControlInfo& info, int id);
+  RECT PixelRect(const ui::ControlInfo& info, UINT dpi) const;
   void AddTooltip(HWND control, std::u16string_view text);
 
   HWND parent_;

@@ -27,4 +27,23 @@ LRESULT CALLBACK DialogWindowProc(HWND hwnd, UINT message, WPARAM wparam,
   return DefDlgProcW(hwnd, message, wparam, lparam);
 }
 
+// Registers the window class `class_name` for windows of type Window, with
+// room for the dialog manager's own data (DLGWINDOWEXTRA), so that
+// DefDlgProcW and IsDialogMessageW give them Tab, access keys and the
+// default and cancel buttons exactly as every Windows dialog has them.
+// `icon` may be null. Registering a second time fails harmlessly.
+template <typename Window>
+void RegisterDialogClass(const wchar_t* class_name, HICON icon) {
+  WNDCLASSEXW window_class{};
+  window_class.cbSize = sizeof(window_class);
+  window_class.lpfnWndProc = &DialogWindowProc<Window>;
+  window_class.cbWndExtra = DLGWINDOWEXTRA;
+  window_class.hInstance = GetModuleHandleW(nullptr);
+  window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  window_class.lpszClassName = class_name;
+  window_class.hIcon = icon;
+  RegisterClassExW(&window_class);
+}
+
 }  // namespace lotwheel::win32

@@ -36,23 +36,6 @@ HICON LoadAppIcon(int width, int height) {
                  height, LR_DEFAULTCOLOR));
 }
 
-void RegisterWindowClass(WNDPROC window_proc) {
-  WNDCLASSEXW window_class{};
-  window_class.cbSize = sizeof(window_class);
-  window_class.lpfnWndProc = window_proc;
-  // Room for the dialog manager's own data, so that DefDlgProcW and
-  // IsDialogMessageW treat this window as a dialog.
-  window_class.cbWndExtra = DLGWINDOWEXTRA;
-  window_class.hInstance = Instance();
-  window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  window_class.lpszClassName = kClassName;
-  window_class.hIcon = static_cast<HICON>(
-      LoadImageW(Instance(), lotwheel::win32::kAppIconName, IMAGE_ICON, 0, 0,
-                 LR_DEFAULTSIZE | LR_SHARED));
-  RegisterClassExW(&window_class);  // fails harmlessly when done before
-}
-
 void ShowMessageBox(HWND owner, std::u16string_view text) {
   MessageBoxW(owner, ToWide(text).c_str(),
               ToWide(lotwheel::ui::kMessageTitle).c_str(),
@@ -78,7 +61,10 @@ frmLotwheel::frmLotwheel()
   controls.dwICC =
       ICC_STANDARD_CLASSES | ICC_LISTVIEW_CLASSES | ICC_BAR_CLASSES;
   InitCommonControlsEx(&controls);
-  RegisterWindowClass(&lotwheel::win32::DialogWindowProc<frmLotwheel>);
+  lotwheel::win32::RegisterDialogClass<frmLotwheel>(
+      kClassName, static_cast<HICON>(LoadImageW(
+                      Instance(), lotwheel::win32::kAppIconName, IMAGE_ICON, 0,
+                      0, LR_DEFAULTSIZE | LR_SHARED)));
   CreateWindowExW(0, kClassName,
                   ToWide(lotwheel::ui::MainWindowLayout().title).c_str(),
                   kStyle, CW_USEDEFAULT, CW_USEDEFAULT, 0, 0, nullptr, nullptr,

@@ -8,16 +8,16 @@
 #include <string>
 
 #include "ui/twips.h"
-#include "ui/win32/dialog_message.h"
 #include "ui/win32/accessible_name.h"
+#include "ui/win32/dialog_message.h"
 #include "ui/win32/resource_ids.h"
 #include "ui/win32/shell_open.h"
 #include "ui/win32/wide_text.h"
 #include "ui/window_layout.h"
 
 using lotwheel::ui::Art;
+using lotwheel::ui::ControlInfo;
 using lotwheel::ui::ControlKind;
-using lotwheel::ui::ControlSpec;
 
 namespace {
 
@@ -33,35 +33,20 @@ const lotwheel::ui::WindowLayout& Layout() {
   return lotwheel::ui::VerInfoWindowLayout();
 }
 
-void RegisterWindowClass(WNDPROC window_proc) {
-  WNDCLASSEXW window_class{};
-  window_class.cbSize = sizeof(window_class);
-  window_class.lpfnWndProc = window_proc;
-  // Room for the dialog manager's own data, so that DefDlgProcW and
-  // IsDialogMessageW give the window Tab, access keys and the default and
-  // cancel buttons exactly as every Windows dialog has them.
-  window_class.cbWndExtra = DLGWINDOWEXTRA;
-  window_class.hInstance = Instance();
-  window_class.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-  window_class.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  window_class.lpszClassName = frmVerInfo::kClassName;
-  RegisterClassExW(&window_class);  // fails harmlessly when done before
-}
-
 // A picture's own size in pixels: its place in the table at 15 twips to the
 // pixel. It is shown at that size at every DPI, never stretched.
-SIZE NaturalSize(const ControlSpec& spec) {
-  return {lotwheel::ui::PixelsFromTwips(spec.rect.width),
-          lotwheel::ui::PixelsFromTwips(spec.rect.height)};
+SIZE NaturalSize(const ControlInfo& info) {
+  return {lotwheel::ui::PixelsFromTwips(info.rect.width),
+          lotwheel::ui::PixelsFromTwips(info.rect.height)};
 }
 
-UINT ImageType(const ControlSpec& spec) {
-  return spec.art == Art::kAppIcon ? IMAGE_ICON : IMAGE_BITMAP;
+UINT ImageType(const ControlInfo& info) {
+  return info.art == Art::kAppIcon ? IMAGE_ICON : IMAGE_BITMAP;
 }
 
-HANDLE LoadPicture(const ControlSpec& spec) {
-  const SIZE size = NaturalSize(spec);
-  switch (spec.art) {
+HANDLE LoadPicture(const ControlInfo& info) {
+  const SIZE size = NaturalSize(info);
+  switch (info.art) {
     case Art::kAppIcon:
       // The icon's image of exactly that size, not one scaled from another.
       return LoadImageW(Instance(), lotwheel::win32::kAppIconName, IMAGE_ICON,
@@ -71,7 +56,7 @@ HANDLE LoadPicture(const ControlSpec& spec) {
       // Kept as the 24-bit bitmap it is, whatever the screen's depth.
       return LoadImageW(
           Instance(),
-          MAKEINTRESOURCEW(spec.art == Art::kGroupBanner ? IDB_BANNER_GROUP
+          MAKEINTRESOURCEW(info.art == Art::kGroupBanner ? IDB_BANNER_GROUP
                                                          : IDB_BANNER_LABEL),
           IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION);
     case Art::kHandPointer:
@@ -81,9 +66,9 @@ HANDLE LoadPicture(const ControlSpec& spec) {
   return nullptr;
 }
 
-void FreePicture(const ControlSpec& spec, HANDLE image) {
+void FreePicture(const ControlInfo& info, HANDLE image) {
   if (image == nullptr) return;
-  if (ImageType(spec) == IMAGE_ICON)
+  if (ImageType(info) == IMAGE_ICON)
     DestroyIcon(static_cast<HICON>(image));
   else
     DeleteObject(image);
@@ -114,7 +99,8 @@ frmVerInfo::frmVerInfo(HWND owner)
     : owner_(owner),
       // Screen readers get the banners' link objects through COM.
       com_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {
-  RegisterWindowClass(&lotwheel::win32::DialogWindowProc<frmVerInfo>);
+  // No icon: the title bar shows none.
+  lotwheel::win32::RegisterDialogClass<frmVerInfo>(kClassName, nullptr);
   // Made where the owner is, so that it starts at the owner's DPI.
   RECT owner_rect{};
   if (owner != nullptr) GetWindowRect(owner, &owner_rect);
@@ -221,19 +207,19 @@ void frmVerInfo::LoadPictures() {
   const auto& rows = Layout().controls;
   images_.assign(rows.size(), nullptr);
   for (size_t row = 0; row < rows.size(); ++row) {
-    const ControlSpec& spec = rows[row];
-    if (spec.kind != ControlKind::kPicture) continue;
-    HWND picture = controls_->Handle(spec.name);
-    images_[row] = LoadPicture(spec);
-    SendMessageW(picture, STM_SETIMAGE, ImageType(spec),
+    const ControlInfo& info = rows[row];
+    if (info.kind != ControlKind::kPicture) continue;
+    HWND picture = controls_->Handle(info.name);
+    images_[row] = LoadPicture(info);
+    SendMessageW(picture, STM_SETIMAGE, ImageType(info),
                  reinterpret_cast<LPARAM>(images_[row]));
     // What a screen reader says for it. Straight to the window's text: the
     // picture control itself would take a text as the name of an image.
     DefWindowProcW(picture, WM_SETTEXT, 0,
                    reinterpret_cast<LPARAM>(
-                       lotwheel::win32::ToWide(spec.spoken_name).c_str()));
-    if (!spec.link.empty())
-      lotwheel::win32::MakeAccessibleLink(picture, spec.spoken_name);
+                       lotwheel::win32::ToWide(info.spoken_name).c_str()));
+    if (!info.link.empty())
+      lotwheel::win32::MakeAccessibleLink(picture, info.spoken_name);
   }
 }
 
@@ -264,11 +250,11 @@ void frmVerInfo::ApplyDpi(UINT dpi, const RECT* suggested) {
 }
 
 void frmVerInfo::PlacePictures() {
-  for (const ControlSpec& spec : Layout().controls) {
-    if (spec.kind != ControlKind::kPicture) continue;
-    HWND picture = controls_->Handle(spec.name);
+  for (const ControlInfo& info : Layout().controls) {
+    if (info.kind != ControlKind::kPicture) continue;
+    HWND picture = controls_->Handle(info.name);
     const RECT slot = ChildRect(hwnd_, picture);
-    const SIZE size = NaturalSize(spec);
+    const SIZE size = NaturalSize(info);
     SetWindowPos(picture, nullptr,
                  slot.left + (slot.right - slot.left - size.cx) / 2,
                  slot.top + (slot.bottom - slot.top - size.cy) / 2, size.cx,
@@ -306,15 +292,15 @@ void frmVerInfo::OnCommand(int id, int code, HWND control) {
   // A double click is a second click on the picture: it opens the page
   // again.
   if (code != STN_CLICKED && code != STN_DBLCLK) return;
-  for (const ControlSpec& spec : Layout().controls) {
-    if (!spec.link.empty() && controls_->Handle(spec.name) == control)
-      lotwheel::win32::OpenWebPage(spec.link);
+  for (const ControlInfo& info : Layout().controls) {
+    if (!info.link.empty() && controls_->Handle(info.name) == control)
+      lotwheel::win32::OpenWebPage(info.link);
   }
 }
 
 bool frmVerInfo::SetPointer(HWND under) {
-  for (const ControlSpec& spec : Layout().controls) {
-    if (!spec.link.empty() && controls_->Handle(spec.name) == under) {
+  for (const ControlInfo& info : Layout().controls) {
+    if (!info.link.empty() && controls_->Handle(info.name) == under) {
       SetCursor(hand_);
       return true;
     }

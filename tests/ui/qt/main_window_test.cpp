@@ -258,17 +258,17 @@ class MainWindowTest : public QObject {
     MainWindow window;
     QCOMPARE(window.w.minimumSize(), QSize(360, 441));
     QCOMPARE(window.w.maximumSize(), QSize(360, 441));
-    for (const lotwheel::ui::ControlSpec& spec :
+    for (const lotwheel::ui::ControlInfo& info :
          lotwheel::ui::MainWindowLayout().controls) {
-      const char* name = spec.name.c_str();
-      const QRect rect(spec.rect.left, spec.rect.top, spec.rect.width,
-                       spec.rect.height);
+      const char* name = info.name.c_str();
+      const QRect rect(info.rect.left, info.rect.top, info.rect.width,
+                       info.rect.height);
       QWidget* control = Child(&window.w, name);
       // 15 twips to the pixel, rounded; inside fraAdd relative to the frame.
       QCOMPARE(
           std::pair(control->parentWidget()->objectName(), control->geometry()),
-          std::pair(QString::fromStdString(spec.parent.empty() ? "frmLotwheel"
-                                                               : spec.parent),
+          std::pair(QString::fromStdString(info.parent.empty() ? "frmLotwheel"
+                                                               : info.parent),
                     QRect(rect.topLeft() / 15.0, rect.size() / 15.0)));
       // The caption fits, so no text is cut off. Labels draw edge to edge;
       // buttons and the frame need room for their bevel and border.

@@ -55,13 +55,13 @@ class VerInfoTest : public QObject {
     // The version comes from the build, never the designed placeholder.
     QCOMPARE(Child<QLabel>(&window, "lblVerinfo")->text(), "Version:1.03.0005");
     QVERIFY(!window.testAttribute(Qt::WA_SetCursor));
-    for (const lotwheel::ui::ControlSpec& spec :
+    for (const lotwheel::ui::ControlInfo& info :
          lotwheel::ui::VerInfoWindowLayout().controls) {
-      const char* name = spec.name.c_str();
-      const QRect rect(QPoint(spec.rect.left, spec.rect.top) / 15.0,
-                       QSize(spec.rect.width, spec.rect.height) / 15.0);
-      const bool picture = spec.kind == lotwheel::ui::ControlKind::kPicture;
-      const QString tip = lotwheel::ToQString(spec.tooltip);
+      const char* name = info.name.c_str();
+      const QRect rect(QPoint(info.rect.left, info.rect.top) / 15.0,
+                       QSize(info.rect.width, info.rect.height) / 15.0);
+      const bool picture = info.kind == lotwheel::ui::ControlKind::kPicture;
+      const QString tip = lotwheel::ToQString(info.tooltip);
       auto* control = Child(&window, name);
       QCOMPARE(std::tuple(name, control->parentWidget(), control->geometry()),
                std::tuple(name, &window, rect));

@@ -58,29 +58,29 @@ TEST_F(MainWindowTest, LayoutAndFontsFollowTheWindowsDpi) {
     const SIZE size{px(layout.client_width), px(layout.client_height)};
     EXPECT_EQ(client.right * 1000 + client.bottom, size.cx * 1000 + size.cy);
     EXPECT_TRUE(dpi != 96 || size.cx * 1000 + size.cy == 360'441);
-    for (const ui::ControlSpec& spec : layout.controls) {
+    for (const ui::ControlInfo& info : layout.controls) {
       // A control inside the frame is measured from the frame's corner.
-      const ui::TwipsRect frame = spec.parent.empty()
+      const ui::TwipsRect frame = info.parent.empty()
                                       ? ui::TwipsRect{}
-                                      : layout.Control(spec.parent).rect;
-      const LONG left = px(frame.left) + px(spec.rect.left);
-      const LONG top = px(frame.top) + px(spec.rect.top);
-      const RECT expected{left, top, left + px(spec.rect.width),
-                          top + px(spec.rect.height)};
+                                      : layout.Control(info.parent).rect;
+      const LONG left = px(frame.left) + px(info.rect.left);
+      const LONG top = px(frame.top) + px(info.rect.top);
+      const RECT expected{left, top, left + px(info.rect.width),
+                          top + px(info.rect.height)};
       RECT rect;
-      GetWindowRect(Get(spec.name.c_str()), &rect);
+      GetWindowRect(Get(info.name.c_str()), &rect);
       MapWindowPoints(nullptr, w->hwnd(), reinterpret_cast<POINT*>(&rect), 2);
-      EXPECT_TRUE(EqualRect(&rect, &expected)) << spec.name;
+      EXPECT_TRUE(EqualRect(&rect, &expected)) << info.name;
       LOGFONTW font{};
       GetObjectW(reinterpret_cast<HFONT>(
-                     SendMessageW(Get(spec.name.c_str()), WM_GETFONT, 0, 0)),
+                     SendMessageW(Get(info.name.c_str()), WM_GETFONT, 0, 0)),
                  sizeof(font), &font);
       EXPECT_EQ(font.lfHeight, -MulDiv(9, static_cast<int>(dpi), 72));
-      EXPECT_EQ(spec.font == ui::ControlFont::kGothicBold9,
+      EXPECT_EQ(info.font == ui::ControlFont::kGothicBold9,
                 font.lfWeight == FW_BOLD &&
                     font.lfCharSet == SHIFTJIS_CHARSET &&
                     std::wstring(font.lfFaceName) == L"ＭＳ Ｐゴシック")
-          << spec.name;
+          << info.name;
     }
   }
 }
@@ -88,30 +88,30 @@ TEST_F(MainWindowTest, LayoutAndFontsFollowTheWindowsDpi) {
 // A screen reader names each box and list by the hidden label just before
 // it, and everything else by its caption.
 TEST_F(MainWindowTest, EveryControlHasItsSpokenName) {
-  for (const ui::ControlSpec& spec : ui::MainWindowLayout().controls) {
-    HWND control = Get(spec.name.c_str());
-    if (spec.kind == ui::ControlKind::kList ||
-        spec.kind == ui::ControlKind::kLineEdit ||
-        spec.kind == ui::ControlKind::kTextArea) {
+  for (const ui::ControlInfo& info : ui::MainWindowLayout().controls) {
+    HWND control = Get(info.name.c_str());
+    if (info.kind == ui::ControlKind::kList ||
+        info.kind == ui::ControlKind::kLineEdit ||
+        info.kind == ui::ControlKind::kTextArea) {
       HWND label = GetWindow(control, GW_HWNDPREV);
-      EXPECT_EQ(TextOf(label), spec.spoken_name) << spec.name;
-      EXPECT_FALSE(IsWindowVisible(label)) << spec.name;
+      EXPECT_EQ(TextOf(label), info.spoken_name) << info.name;
+      EXPECT_FALSE(IsWindowVisible(label)) << info.name;
       continue;
     }
-    EXPECT_EQ(TextOf(control), spec.caption) << spec.name;
+    EXPECT_EQ(TextOf(control), info.caption) << info.name;
     // What a screen reader asks for: the clean name, "追加" for "追加(&A)".
     IAccessible* object = nullptr;
     AccessibleObjectFromWindow(control, OBJID_CLIENT, IID_IAccessible,
                                reinterpret_cast<void**>(&object));
-    ASSERT_NE(object, nullptr) << spec.name;
+    ASSERT_NE(object, nullptr) << info.name;
     VARIANT self{};
     self.vt = VT_I4;
     BSTR spoken = nullptr;
     object->get_accName(self, &spoken);
     EXPECT_EQ(spoken ? std::u16string(reinterpret_cast<char16_t*>(spoken))
                      : std::u16string(),
-              spec.spoken_name)
-        << spec.name;
+              info.spoken_name)
+        << info.name;
     SysFreeString(spoken);
     object->Release();
   }

@@ -210,20 +210,20 @@ TEST_F(VerInfoTest, LayoutFollowsTheWindowsDpi) {
     GetClientRect(v, &client);
     EXPECT_EQ(client.right, ui::PixelsFromTwips(layout.client_width, d));
     EXPECT_EQ(client.bottom, ui::PixelsFromTwips(layout.client_height, d));
-    for (const ui::ControlSpec& spec : layout.controls) {
-      const ui::TwipsRect& t = spec.rect;
+    for (const ui::ControlInfo& info : layout.controls) {
+      const ui::TwipsRect& t = info.rect;
       RECT slot{ui::PixelsFromTwips(t.left, d), ui::PixelsFromTwips(t.top, d),
                 ui::PixelsFromTwips(t.left + t.width, d),
                 ui::PixelsFromTwips(t.top + t.height, d)};
-      const RECT got = RectIn(v, Item(v, spec.name));
-      if (spec.kind == ui::ControlKind::kPicture) {
+      const RECT got = RectIn(v, Item(v, info.name));
+      if (info.kind == ui::ControlKind::kPicture) {
         const SIZE natural{ui::PixelsFromTwips(t.width),
                            ui::PixelsFromTwips(t.height)};
         const LONG left = slot.left + (slot.right - slot.left - natural.cx) / 2;
         const LONG top = slot.top + (slot.bottom - slot.top - natural.cy) / 2;
         slot = {left, top, left + natural.cx, top + natural.cy};
       }
-      EXPECT_TRUE(EqualRect(&got, &slot)) << spec.name;
+      EXPECT_TRUE(EqualRect(&got, &slot)) << info.name;
     }
     HWND label = Item(v, "Label1");
     const auto hfont =
@@ -270,19 +270,19 @@ TEST_F(VerInfoTest, BannersOpenTheirPageOncePerClick) {
   std::vector<Step> steps;
   for (const char* name :
        {"Image1", "Label1", "lblVerinfo", "Image2", "Image3"}) {
-    const ui::ControlSpec& spec = layout.Control(name);
-    steps.push_back([&spec](HWND v) { Mouse(Item(v, spec.name), 2); });
-    steps.push_back([&spec](HWND v) {
+    const ui::ControlInfo& info = layout.Control(name);
+    steps.push_back([&info](HWND v) { Mouse(Item(v, info.name), 2); });
+    steps.push_back([&info](HWND v) {
       ICONINFO pointer{};  // the hand's hot spot is its fingertip
       GetIconInfo(GetCursor(), &pointer);
       const bool hand = pointer.xHotspot == 12 && pointer.yHotspot == 1;
-      EXPECT_EQ(hand, !spec.link.empty()) << spec.name;
+      EXPECT_EQ(hand, !info.link.empty()) << info.name;
       if (!hand) {
         EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_ARROW));
       }
       // As a screen reader sees it: a banner is a link that it can follow.
       IAccessible* object = nullptr;
-      AccessibleObjectFromWindow(Item(v, spec.name), OBJID_CLIENT,
+      AccessibleObjectFromWindow(Item(v, info.name), OBJID_CLIENT,
                                  IID_IAccessible, (void**)&object);
       ASSERT_NE(object, nullptr);
       VARIANT self{}, role{};
@@ -290,9 +290,9 @@ TEST_F(VerInfoTest, BannersOpenTheirPageOncePerClick) {
       BSTR spoken = nullptr;
       object->get_accName(self, &spoken);
       object->get_accRole(self, &role);
-      EXPECT_EQ(spoken ? ToU16(spoken) : u"", spec.spoken_name);
-      EXPECT_EQ(role.lVal == ROLE_SYSTEM_LINK, !spec.link.empty());
-      if (!spec.link.empty()) object->accDoDefaultAction(self);
+      EXPECT_EQ(spoken ? ToU16(spoken) : u"", info.spoken_name);
+      EXPECT_EQ(role.lVal == ROLE_SYSTEM_LINK, !info.link.empty());
+      if (!info.link.empty()) object->accDoDefaultAction(self);
       SysFreeString(spoken);
       object->Release();
       HWND tip = nullptr;
@@ -302,10 +302,10 @@ TEST_F(VerInfoTest, BannersOpenTheirPageOncePerClick) {
       TTTOOLINFOW tool{};
       tool.cbSize = TTTOOLINFOW_V2_SIZE;
       tool.hwnd = v;
-      tool.uId = UINT_PTR(Item(v, spec.name));
+      tool.uId = UINT_PTR(Item(v, info.name));
       tool.lpszText = text;
       SendMessageW(tip, TTM_GETTEXTW, 256, LPARAM(&tool));
-      EXPECT_EQ(ToU16(text), spec.tooltip) << spec.name;
+      EXPECT_EQ(ToU16(text), info.tooltip) << info.name;
     });
   }
   EXPECT_FALSE(Run(steps));

@@ -109,8 +109,8 @@ class WindowDriver : public ::testing::Test {
   }
   // The name of the control with the focus; empty for none of them.
   std::string Focus() const {
-    for (const auto& spec : ui::MainWindowLayout().controls)
-      if (Get(spec.name.c_str()) == GetFocus()) return spec.name;
+    for (const auto& info : ui::MainWindowLayout().controls)
+      if (Get(info.name.c_str()) == GetFocus()) return info.name;
     return {};
   }
 
