@@ -15,21 +15,7 @@ COPYRIGHT="$(grep -m1 '^Copyright ' "$ROOT/LICENSE")"
 SCRATCH="$(mktemp -d /tmp/lotwheel-packaging.XXXXXX)"
 trap 'rm -rf "$SCRATCH"' EXIT
 
-failures=0
-fail() {
-  echo "FAIL: $*" >&2
-  failures=$((failures + 1))
-}
-pass() { echo "ok: $*"; }
-
-# expect_equal WHAT EXPECTED ACTUAL
-expect_equal() {
-  if [ "$2" == "$3" ]; then
-    pass "$1"
-  else
-    fail "$1: expected '$2', got '$3'"
-  fi
-}
+source "$ROOT/packaging/check-common.sh"
 
 for tool in desktop-file-validate appstreamcli dpkg-deb cpack file \
   x86_64-w64-mingw32-windres cpp iconv od; do

@@ -20,16 +20,7 @@ WINE=/usr/lib/wine/wine64
 WINESERVER=/usr/lib/wine/wineserver64
 [ -x "$WINESERVER" ] || WINESERVER="$(command -v wineserver || true)"
 
-failures=0
-fail() {
-  echo "FAIL: $*" >&2
-  failures=$((failures + 1))
-}
-pass() { echo "ok: $*"; }
-# expect_equal WHAT EXPECTED ACTUAL
-expect_equal() {
-  if [ "$2" == "$3" ]; then pass "$1"; else fail "$1: expected '$2', got '$3'"; fi
-}
+source "$ROOT/packaging/check-common.sh"
 
 for tool in "$WINE" "$WINESERVER" makensis unzip xwininfo; do
   command -v "$tool" >/dev/null || { echo "FAIL: $tool is not installed" >&2; exit 1; }
