@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "engine/clock_random_source.h"
 #include "engine/draw_session.h"
 
 namespace lotwheel {

@@ -6,6 +6,7 @@
 #include <optional>
 #include <utility>
 
+#include "engine/clock_random_source.h"
 #include "engine/count_reader.h"
 #include "engine/position_picker.h"
 
@@ -150,8 +151,7 @@ bool DrawSession::CopyOutput(Clipboard& clipboard) const {
   // Built before the clipboard is touched, so a failure to build it leaves
   // the clipboard as it was.
   const std::u16string text = ExportText();
-  clipboard.Clear();
-  return clipboard.SetText(text);
+  return clipboard.ReplaceText(text);
 }
 
 int16_t DrawSession::SourceCount() const {

@@ -34,7 +34,7 @@ class DrawSession {
   DrawOutcome Draw(std::u16string_view count_text);
   // Every output entry followed by CR LF.
   std::u16string ExportText() const;
-  // Places the export text on the clipboard; false when the clipboard
+  // Replaces what the clipboard holds with the export text; false when it
   // refused it. The lists never change.
   bool CopyOutput(Clipboard& clipboard) const;
 

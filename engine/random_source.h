@@ -13,7 +13,3 @@ class RandomSource {
 };
 
 }  // namespace lotwheel
-
-// The default generator comes with this header, so that users of the
-// interface need one include only.
-#include "engine/clock_random_source.h"

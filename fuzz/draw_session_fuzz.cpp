@@ -14,6 +14,7 @@
 #include <string_view>
 #include <vector>
 
+#include "engine/clock_random_source.h"
 #include "engine/draw_session.h"
 
 #if defined(__GLIBC__)

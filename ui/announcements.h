@@ -1,26 +1,24 @@
-// What the main window tells a screen reader after an operation changed its
-// lists: each list's row count, and after a draw the first name it drew.
+// What a screen reader is told after each operation of the main window.
 #pragma once
 
-#include <initializer_list>
 #include <string>
-#include <string_view>
-#include <utility>
+
+#include "engine/draw_session.h"
 
 namespace lotwheel::ui {
 
-// A list's description: its row count, "12件".
-std::u16string CountText(int count);
+// A draw names at most this many of its entries, then how many more.
+inline constexpr int kNamesAnnounced = 5;
 
-// The output list's description after a draw: its row count and the first
-// entry of that draw as its row shows it, "3件、今回の1件目: 青木".
-std::u16string DrawnText(int count, std::u16string_view first_drawn);
-
-// What the pressed button reports: each changed list by its spoken name
-// with its description, "入力ソース 7件、出力 3件、今回の1件目: 青木".
-// Lists are given by their control name in the main window's table.
-std::u16string Announcement(
-    std::initializer_list<std::pair<std::string_view, std::u16string_view>>
-        lists);
+// "3件を追加しました。入力ソースは7件です。"
+std::u16string AddedText(int added, int source_count);
+// The entries drawn from `first_drawn` of the output on, the first few by
+// name as their rows show them, and what is left:
+// "7件を抽出しました: 青木、…、林 ほか2件。入力ソースの残りは3件です。"
+std::u16string DrawnText(const DrawSession& session, int first_drawn);
+// "出力の3件をクリップボードにコピーしました。"
+std::u16string CopiedText(int count);
+// "入力ソースと出力を空にしました。"
+std::u16string ClearedText();
 
 }  // namespace lotwheel::ui

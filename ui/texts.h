@@ -15,8 +15,7 @@ inline constexpr std::u16string_view kVerInfoTitle = kVerInfoWindowTitle;
 // Every message box of the program has this title.
 inline constexpr std::u16string_view kMessageTitle = u"Error";
 
-// The group that makes the program, and its homepage.
-inline constexpr std::u16string_view kGroupName = u"Z.Q Project";
+// The homepage of the group that makes the program.
 inline constexpr char kGroupHomePage[] = "https://zq.example.org/";
 // The label that produced the program, the download site that carries the
 // author's page, and that page.

@@ -143,8 +143,8 @@ TEST(DrawTest, PicksFollowTheGeneratorAndStayInsideTheList) {
 // Records what the engine does to the clipboard, in order, and takes the
 // text or refuses it as told.
 struct RecordingClipboard final : Clipboard {
-  void Clear() override { calls.push_back(u"<clear>"); }
-  bool SetText(std::u16string_view text) override {
+  bool ReplaceText(std::u16string_view text) override {
+    calls.push_back(u"<clear>");
     calls.emplace_back(text);
     return takes_text;
   }

@@ -15,8 +15,9 @@ namespace {
 
 // Keeps the last text it was given.
 struct KeepingClipboard final : Clipboard {
-  void Clear() override { text.clear(); }
-  bool SetText(std::u16string_view t) override { return text.assign(t), true; }
+  bool ReplaceText(std::u16string_view t) override {
+    return text.assign(t), true;
+  }
   std::u16string text;
 };
 

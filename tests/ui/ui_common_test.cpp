@@ -4,10 +4,10 @@
 
 #include <string>
 
-#include "ui/announcements.h"
+#include "ui/control_table.h"
 #include "ui/messages.h"
 #include "ui/row_text.h"
-#include "ui/window_layout.h"
+#include "ui/texts.h"
 
 namespace lotwheel::ui {
 namespace {
@@ -38,51 +38,43 @@ TEST(RowTextTest, ShowsEveryEntryOnOneShortLine) {
             std::u16string(kRowTextLimit - 1, u'z') + u"…");
 }
 
-TEST(WindowLayoutTest, SpokenNamesLoseTheAccessKeyDecoration) {
-  const std::pair<const char*, std::u16string> main_names[] = {
-      {"lstMoto", u"入力ソース"},
-      {"lstAto", u"出力"},
-      {"txtAdd", u"入力ソースへ追加"},
-      {"cmdAdd", u"追加"},
-      {"txtHowWho", u"当選人数"},
-      {"cmdVerInfo", u"バージョン情報"},
-      {"cmdCopy", u"クリップボードへコピー"}};
-  for (const auto& [name, spoken] : main_names)
-    EXPECT_EQ(MainWindowLayout().Control(name).spoken_name, spoken) << name;
-  EXPECT_EQ(VerInfoWindowLayout().Control("cmdOK").spoken_name, u"OK");
-  EXPECT_EQ(VerInfoWindowLayout().Control("Image3").spoken_name,
-            VerInfoWindowLayout().Control("Image3").tooltip);
+TEST(ControlTableTest, SpokenNamesLoseTheAccessKeyDecoration) {
+  using Id = ControlId;
+  const std::pair<Id, std::u16string> main_names[] = {
+      {Id::lstMoto, u"入力ソース"},
+      {Id::lstAto, u"出力"},
+      {Id::txtAdd, u"入力ソースへ追加"},
+      {Id::cmdAdd, u"追加"},
+      {Id::txtHowWho, u"当選人数"},
+      {Id::cmdVerInfo, u"バージョン情報"},
+      {Id::cmdCopy, u"クリップボードへコピー"}};
+  for (const auto& [id, spoken] : main_names)
+    EXPECT_EQ(MainWindowTable().Row(id).spoken_name, spoken)
+        << MainWindowTable().Row(id).name;
+  EXPECT_EQ(VerInfoWindowTable().Row(Id::cmdOK).spoken_name, u"OK");
+  EXPECT_EQ(VerInfoWindowTable().Row(Id::Image3).spoken_name,
+            VerInfoWindowTable().Row(Id::Image3).tooltip);
 }
 
-TEST(WindowLayoutTest, FocusOrderSkipsLabelsFramesAndPictures) {
-  EXPECT_EQ(MainWindowLayout().FocusOrder(),
-            (std::vector<std::string>{"lstMoto", "lstAto", "txtAdd", "cmdAdd",
-                                      "cmdBuild", "cmdClear", "cmdCopy",
-                                      "txtHowWho", "cmdVerInfo"}));
-  EXPECT_EQ(VerInfoWindowLayout().FocusOrder(),
-            (std::vector<std::string>{"Text1", "cmdOK"}));
+TEST(ControlTableTest, FocusOrderSkipsLabelsFramesAndPictures) {
+  using Id = ControlId;
+  EXPECT_EQ(MainWindowTable().FocusOrder(),
+            (std::vector<Id>{Id::lstMoto, Id::lstAto, Id::txtAdd, Id::cmdAdd,
+                             Id::cmdBuild, Id::cmdClear, Id::cmdCopy,
+                             Id::txtHowWho, Id::cmdVerInfo}));
+  EXPECT_EQ(VerInfoWindowTable().FocusOrder(),
+            (std::vector<Id>{Id::Text1, Id::cmdOK}));
+  EXPECT_EQ(MainWindowTable().BuddyOf(Id::lblTousen), Id::txtHowWho);
+  EXPECT_EQ(MainWindowTable().BuddyOf(Id::lblMoto), Id::lstMoto);
 }
 
-TEST(WindowLayoutTest, VersionWindowTexts) {
-  const WindowLayout& layout = VerInfoWindowLayout();
-  EXPECT_EQ(layout.Control("lblVerinfo").caption, u"Version:1.03.0005");
-  EXPECT_EQ(layout.Control("Image3").tooltip,
+TEST(ControlTableTest, VersionWindowTexts) {
+  const ControlTable& table = VerInfoWindowTable();
+  EXPECT_EQ(VersionLine(), u"Version:1.03.0005");
+  EXPECT_EQ(table.Row(ControlId::Image3).tooltip,
             u"Lotus Lane Soft(Soft Harbor)にアクセスします。");
-  EXPECT_EQ(layout.title,
+  EXPECT_EQ(table.title,
             u"Z.Q Lotwheel for Tournament Basic Version Infomation");
-}
-
-TEST(AnnouncementsTest, CountsFirstDrawnEntryAndListNames) {
-  EXPECT_EQ(CountText(0), u"0件");
-  EXPECT_EQ(CountText(32767), u"32767件");
-  EXPECT_EQ(DrawnText(3, u"青木"), u"3件、今回の1件目: 青木");
-  EXPECT_EQ(DrawnText(1, u""), u"1件、今回の1件目: （空の行）");
-  // The entry is read as its row shows it: on one line, never 20 MB long.
-  EXPECT_EQ(DrawnText(1, u"a\rb"), u"1件、今回の1件目: a␍b");
-  EXPECT_EQ(DrawnText(1, std::u16string(20'000'000, u'x')).size(),
-            DrawnText(1, u"").size() - 5 + kRowTextLimit + 1);
-  EXPECT_EQ(Announcement({{"lstMoto", u"7件"}, {"lstAto", u"3件"}}),
-            u"入力ソース 7件、出力 3件");
 }
 
 TEST(MessagesTest, EveryRefusalHasAMessageAndSuccessNone) {

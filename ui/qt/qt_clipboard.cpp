@@ -8,10 +8,9 @@
 
 QtClipboard::QtClipboard(QClipboard::Mode mode) : mode_(mode) {}
 
-void QtClipboard::Clear() { QGuiApplication::clipboard()->clear(mode_); }
-
-bool QtClipboard::SetText(std::u16string_view text) {
+bool QtClipboard::ReplaceText(std::u16string_view text) {
   QClipboard* clipboard = QGuiApplication::clipboard();
+  clipboard->clear(mode_);
   const QString wanted = lotwheel::ToQString(text);
   clipboard->setText(wanted, mode_);
   return clipboard->text(mode_) == wanted;

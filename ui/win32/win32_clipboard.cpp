@@ -38,12 +38,7 @@ bool Win32Clipboard::Open() {
   return false;
 }
 
-void Win32Clipboard::Clear() {
-  // SetText empties the clipboard in the same opening, so that nobody sees
-  // it empty in between; a clipboard that cannot be opened shows up there.
-}
-
-bool Win32Clipboard::SetText(std::u16string_view text) {
+bool Win32Clipboard::ReplaceText(std::u16string_view text) {
   HGLOBAL block = GlobalCopy(text);
   if (block == nullptr) return false;
   if (!Open()) {

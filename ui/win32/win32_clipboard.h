@@ -12,11 +12,11 @@ class Win32Clipboard final : public Clipboard {
   // `owner` becomes the clipboard's owner while it is open.
   explicit Win32Clipboard(HWND owner);
 
-  void Clear() override;
-  // Empties the clipboard and sets `text` as Unicode text. Another program
+  // Empties the clipboard and sets `text` as Unicode text, in one opening of
+  // the clipboard. Another program
   // may hold the clipboard for a moment, so opening it is retried for about
   // half a second; false if it stays closed or refuses the text.
-  bool SetText(std::u16string_view text) override;
+  bool ReplaceText(std::u16string_view text) override;
 
  private:
   bool Open();

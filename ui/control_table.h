@@ -1,0 +1,129 @@
+// Each window's controls as data: what every frontend builds, where, in which
+// tab order, with which texts, and how each control behaves where toolkits
+// differ. The frontends build their windows from these rows alone.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "ui/texts.h"
+#include "ui/twips.h"
+
+namespace lotwheel::ui {
+
+// Every control of both windows, by its name in the windows' design.
+enum class ControlId {
+  // The main window.
+  lblMoto,
+  lstMoto,
+  lblAto,
+  lstAto,
+  fraAdd,
+  txtAdd,
+  cmdAdd,
+  cmdBuild,
+  cmdClear,
+  cmdCopy,
+  lblTousen,
+  txtHowWho,
+  cmdVerInfo,
+  // The version window.
+  Image1,
+  Label1,
+  lblVerinfo,
+  Text1,
+  Image2,
+  Image3,
+  cmdOK,
+};
+
+enum class ControlKind {
+  kLabel,
+  kList,
+  kFrame,
+  kLineEdit,  // single-line text box
+  kTextArea,  // multi-line text box with a vertical scroll bar
+  kButton,
+  kPicture,
+};
+
+// The face a control asks for beyond the window's interface font.
+enum class ControlFont {
+  kInterface,
+  kGothicBold9,                // "ＭＳ Ｐゴシック" 9 pt bold
+  kGothicBoldItalic15Point75,  // "ＭＳ Ｐゴシック" 15.75 pt bold italic
+};
+
+enum class TextAlign { kLeft, kRight };
+
+// How a label or text box treats a line longer than it is wide.
+enum class TextWrap {
+  kWords,     // wraps between words
+  kAnywhere,  // wraps at the edge, inside a word too: fast on huge lines
+  kNone,      // stays on one line, cut at the right edge
+};
+
+// What Enter does in a multi-line text box.
+enum class EnterKey {
+  kNewLine,       // starts a new line
+  kPressDefault,  // presses the window's default button; Ctrl+Enter is the
+                  // new line
+};
+
+struct ControlInfo {
+  ControlId id = ControlId::lblMoto;
+  const char* name = "";  // objectName on Qt; the name in every message
+  ControlKind kind = ControlKind::kLabel;
+  // Caption or initial text; "&" marks the access key.
+  std::u16string caption{};
+  TwipsRect rect{};                   // relative to the parent's client area
+  std::optional<ControlId> parent{};  // the frame it stands in
+  int tab_index = -1;                 // -1: no place in the tab order
+  std::u16string tooltip{};
+  // The label or frame whose caption names this box or list to a screen
+  // reader; without one the control's own caption (or tooltip) names it.
+  std::optional<ControlId> named_by{};
+  // What a screen reader says for it: filled in from the above when empty.
+  std::u16string spoken_name{};
+  ControlFont font = ControlFont::kInterface;
+  TextAlign align = TextAlign::kLeft;
+  TextWrap wrap = TextWrap::kWords;
+  EnterKey enter = EnterKey::kNewLine;
+  // Enter and Esc press it wherever the focus is in its window.
+  bool default_button = false;
+  Art art = Art::kNone;  // what a picture shows
+  std::string link{};    // the address a picture opens when clicked
+};
+
+struct ControlTable {
+  const char* name = "";  // the window's own name
+  std::u16string title{};
+  int client_width = 0;  // twips
+  int client_height = 0;
+  std::vector<ControlInfo> controls{};  // in tab index order
+
+  // The row of that control; aborts on a control of the other window, which
+  // is a programming error.
+  const ControlInfo& Row(ControlId id) const;
+  // The controls that take the focus, in tab order.
+  std::vector<ControlId> FocusOrder() const;
+  // The control that a label's access key hands the focus to: the next one
+  // in tab order that takes it.
+  std::optional<ControlId> BuddyOf(ControlId label) const;
+};
+
+const ControlTable& MainWindowTable();
+const ControlTable& VerInfoWindowTable();
+
+// Whether the user can put the focus on a control of this kind.
+bool TakesFocus(ControlKind kind);
+// Whether a caption marks an access key with "&".
+bool HasAccessKey(std::u16string_view caption);
+
+// "入力ソース(&I)：" -> "入力ソース": the caption without "&", an access-key
+// letter in brackets, a trailing colon or ellipsis.
+std::u16string SpokenCaption(std::u16string_view caption);
+
+}  // namespace lotwheel::ui

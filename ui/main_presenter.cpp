@@ -1,0 +1,135 @@
+// The main window's behaviour, written once for every frontend.
+#include "ui/main_presenter.h"
+
+#include <new>
+#include <stdexcept>
+#include <utility>
+
+#include "ui/announcements.h"
+#include "ui/messages.h"
+#include "ui/row_text.h"
+
+namespace lotwheel::ui {
+
+MainPresenter::MainPresenter(MainView& view,
+                             std::unique_ptr<Clipboard> clipboard)
+    : view_(view), clipboard_(std::move(clipboard)) {}
+
+void MainPresenter::Start() {
+  view_.SetFocus(MainWindowTable().FocusOrder().front());
+}
+
+void MainPresenter::Press(ControlId button) {
+  using Handler = void (MainPresenter::*)();
+  static constexpr std::pair<ControlId, Handler> kButtons[] = {
+      {ControlId::cmdAdd, &MainPresenter::Add},
+      {ControlId::cmdClear, &MainPresenter::Clear},
+      {ControlId::cmdBuild, &MainPresenter::Build},
+      {ControlId::cmdCopy, &MainPresenter::Copy},
+  };
+  for (const auto& [id, handler] : kButtons) {
+    if (id == button) return (this->*handler)();
+  }
+  if (button == ControlId::cmdVerInfo) view_.OpenVersionWindow();
+}
+
+int MainPresenter::RowCount(ControlId list) const {
+  return list == ControlId::lstMoto ? session_.SourceCount()
+                                    : session_.OutputCount();
+}
+
+std::u16string MainPresenter::RowText(ControlId list, int row) const {
+  // A view may still ask for a row that an operation has just removed, in
+  // the moment before it is told of the change.
+  if (row < 0 || row >= RowCount(list)) return {};
+  const auto position = static_cast<int16_t>(row);
+  try {
+    return ui::RowText(list == ControlId::lstMoto
+                           ? session_.SourceAt(position)
+                           : session_.OutputAt(position));
+  } catch (const std::bad_alloc&) {
+    return {};  // shown blank this once; the entry itself is untouched
+  }
+}
+
+void MainPresenter::UseClipboard(std::unique_ptr<Clipboard> clipboard) {
+  clipboard_ = std::move(clipboard);
+}
+
+void MainPresenter::Add() {
+  RunGuarded([this] {
+    const int first_new = session_.SourceCount();
+    const AddOutcome outcome = session_.AddLines(view_.Text(ControlId::txtAdd));
+    if (outcome != AddOutcome::Added) return ShowMessage(MessageFor(outcome));
+    const int count = session_.SourceCount();
+    view_.ShowRows(ControlId::lstMoto, count, RowChange::kAppended);
+    // New entries come at the end: show the first of them rather than the
+    // top of a long list.
+    if (first_new > 0 && first_new < count)
+      view_.ScrollToRow(ControlId::lstMoto, first_new);
+    Announce([&] { return AddedText(count - first_new, count); });
+  });
+}
+
+void MainPresenter::Clear() {
+  session_.ClearLists();
+  view_.SetText(ControlId::txtAdd, u"");
+  view_.ShowRows(ControlId::lstMoto, 0, RowChange::kReplaced);
+  view_.ShowRows(ControlId::lstAto, 0, RowChange::kReplaced);
+  Announce([] { return ClearedText(); });
+}
+
+void MainPresenter::Build() {
+  RunGuarded([this] {
+    const int first_new = session_.OutputCount();
+    const DrawOutcome outcome = session_.Draw(view_.Text(ControlId::txtHowWho));
+    if (outcome != DrawOutcome::Drawn) return ShowMessage(MessageFor(outcome));
+    const int count = session_.OutputCount();
+    view_.ShowRows(ControlId::lstMoto, session_.SourceCount(),
+                   RowChange::kReplaced);
+    view_.ShowRows(ControlId::lstAto, count, RowChange::kAppended);
+    if (first_new > 0 && first_new < count)
+      view_.ScrollToRow(ControlId::lstAto, first_new);
+    Announce([&] { return DrawnText(session_, first_new); });
+  });
+}
+
+void MainPresenter::Copy() {
+  RunGuarded([this] {
+    if (!session_.CopyOutput(*clipboard_))
+      return ShowMessage(kClipboardFailedMessage);
+    Announce([this] { return CopiedText(session_.OutputCount()); });
+  });
+}
+
+void MainPresenter::RunGuarded(const std::function<void()>& operation) {
+  bool out_of_memory = false;
+  try {
+    operation();
+  } catch (const std::bad_alloc&) {
+    out_of_memory = true;
+  } catch (const std::length_error&) {
+    // A string or list asked to grow past what can be had.
+    out_of_memory = true;
+  }
+  // Shown outside the operation, once whatever failed has been let go of.
+  if (out_of_memory) ShowMessage(kOutOfMemoryMessage);
+}
+
+void MainPresenter::ShowMessage(std::u16string_view text) {
+  if (text.empty()) return;
+  const std::optional<ControlId> focus = view_.Focus();
+  view_.ShowMessage(text);
+  // Back to the control that had the focus before the box; not every
+  // window manager gives it back by itself.
+  if (focus) view_.SetFocus(*focus);
+}
+
+void MainPresenter::Announce(const std::function<std::u16string()>& make_text) {
+  try {
+    view_.Announce(make_text());
+  } catch (const std::bad_alloc&) {
+  }
+}
+
+}  // namespace lotwheel::ui
