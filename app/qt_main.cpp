@@ -5,8 +5,8 @@
 #include <QTranslator>
 
 #include "lotwheel_version.h"
+#include "ui/qt/art_path.h"
 #include "ui/qt/frm_lotwheel.h"
-#include "ui/texts.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
@@ -22,10 +22,9 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationName(QStringLiteral("lotwheel"));
   // Lets the desktop match the running window with its launcher and icon.
   QApplication::setDesktopFileName(QString::fromLatin1(lotwheel::kAppId));
-  QApplication::setWindowIcon(QIcon(
-      QStringLiteral(":/lotwheel/art/") +
-      QString::fromLatin1(lotwheel::ui::ArtFile(lotwheel::ui::Art::kAppIcon))));
-  frmLotwheel window;
+  QApplication::setWindowIcon(
+      QIcon(lotwheel::qt::ArtPath(lotwheel::ui::Art::kAppIcon)));
+  lotwheel::qt::frmLotwheel window;
   window.show();
   return app.exec();
 }

@@ -49,7 +49,7 @@ class Bench {
   T* Find(const char* name) {
     return window_.findChild<T*>(QString::fromLatin1(name));
   }
-  frmLotwheel window_;
+  lotwheel::qt::frmLotwheel window_;
 };
 
 const QString& FullText() {

@@ -6,7 +6,7 @@
 #include "ui/qt/frm_lotwheel.h"
 #include "ui/qt/picture_label.h"
 
-namespace lotwheel {
+namespace lotwheel::qt {
 namespace {
 
 // A banner: a link, named by its tooltip, whose press action opens the page
@@ -55,4 +55,4 @@ void InstallAccessibleInterfaces() {
   (void)installed;
 }
 
-}  // namespace lotwheel
+}  // namespace lotwheel::qt

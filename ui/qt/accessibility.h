@@ -2,10 +2,10 @@
 // window is a top-level frame, and the banners are links that can be pressed.
 #pragma once
 
-namespace lotwheel {
+namespace lotwheel::qt {
 
 // Installs the interfaces for those widgets; each window calls it before it
 // builds its controls. Calling it again does nothing.
 void InstallAccessibleInterfaces();
 
-}  // namespace lotwheel
+}  // namespace lotwheel::qt

@@ -6,7 +6,7 @@
 #include <QImageReader>
 #include <QPixmap>
 
-namespace lotwheel {
+namespace lotwheel::qt {
 namespace {
 
 // The file starts with a 6-byte header (reserved 0, type 2 for cursors, image
@@ -60,4 +60,4 @@ QCursor LoadCursorFile(const QString& path) {
   return QCursor(QPixmap::fromImage(image), hot_spot->x(), hot_spot->y());
 }
 
-}  // namespace lotwheel
+}  // namespace lotwheel::qt

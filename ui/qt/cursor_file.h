@@ -7,7 +7,7 @@
 #include <QString>
 #include <optional>
 
-namespace lotwheel {
+namespace lotwheel::qt {
 
 // The hot spot of the first image in a .cur file, from its directory entry.
 // Empty when the data is not a cursor file or the hot spot lies outside that
@@ -21,4 +21,4 @@ std::optional<QPoint> CursorHotSpot(const QByteArray& data);
 // file cannot be read, the system's pointing hand stands in.
 QCursor LoadCursorFile(const QString& path);
 
-}  // namespace lotwheel
+}  // namespace lotwheel::qt

@@ -4,6 +4,8 @@
 #include <QAbstractButton>
 #include <QKeyEvent>
 
+namespace lotwheel::qt {
+
 EnterPressesButton::EnterPressesButton(QObject* parent) : QObject(parent) {}
 
 bool EnterPressesButton::eventFilter(QObject* watched, QEvent* event) {
@@ -20,3 +22,5 @@ bool EnterPressesButton::eventFilter(QObject* watched, QEvent* event) {
   button->click();
   return true;
 }
+
+}  // namespace lotwheel::qt

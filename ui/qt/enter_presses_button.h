@@ -3,6 +3,8 @@
 
 #include <QObject>
 
+namespace lotwheel::qt {
+
 // Installed on a button of a plain window, where Qt's buttons only answer
 // Enter as (auto-)default buttons of a dialog. The window keeps no default
 // button, so Enter anywhere else presses nothing.
@@ -18,3 +20,5 @@ class EnterPressesButton final : public QObject {
  private:
   Q_DISABLE_COPY_MOVE(EnterPressesButton)
 };
+
+}  // namespace lotwheel::qt

@@ -1,31 +1,29 @@
-// One of the draw session's two lists, as a read-only model for a list view.
+// One of the main window's lists, as a read-only model for a list view.
 #include "ui/qt/entry_list_model.h"
 
 #include "ui/qt/qt_text.h"
-#include "ui/row_text.h"
 
-EntryListModel::EntryListModel(const lotwheel::DrawSession& session,
-                               Which which, QObject* parent)
-    : QAbstractListModel(parent), session_(session), which_(which) {}
+namespace lotwheel::qt {
+
+EntryListModel::EntryListModel(const ui::MainPresenter& presenter,
+                               ui::ControlId list, QObject* parent)
+    : QAbstractListModel(parent), presenter_(presenter), list_(list) {}
 
 int EntryListModel::rowCount(const QModelIndex& parent) const {
-  if (parent.isValid()) return 0;
-  return which_ == Which::Source ? session_.SourceCount()
-                                 : session_.OutputCount();
+  return parent.isValid() ? 0 : presenter_.RowCount(list_);
 }
 
 QVariant EntryListModel::data(const QModelIndex& index, int role) const {
+  if (!index.isValid() || role != Qt::DisplayRole) return QVariant();
   // A view may still ask for a row that an operation has just removed, in
   // the moment before Refresh() reaches it.
-  if (!index.isValid() || index.row() >= rowCount() || role != Qt::DisplayRole)
-    return QVariant();
-  const auto row = static_cast<int16_t>(index.row());
-  return lotwheel::ToQString(
-      lotwheel::ui::RowText(which_ == Which::Source ? session_.SourceAt(row)
-                                                    : session_.OutputAt(row)));
+  if (index.row() >= rowCount()) return QVariant();
+  return ToQString(presenter_.RowText(list_, index.row()));
 }
 
 void EntryListModel::Refresh() {
   beginResetModel();
   endResetModel();
 }
+
+}  // namespace lotwheel::qt

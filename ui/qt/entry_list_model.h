@@ -1,17 +1,18 @@
-// One of the draw session's two lists, as a read-only model for a list view.
+// One of the main window's lists, as a read-only model for a list view: it
+// holds no rows of its own and asks the presenter for each one it shows.
 #pragma once
 
 #include <QAbstractListModel>
 
-#include "engine/draw_session.h"
+#include "ui/main_presenter.h"
+
+namespace lotwheel::qt {
 
 class EntryListModel final : public QAbstractListModel {
   Q_OBJECT
 
  public:
-  enum class Which { Source, Output };
-
-  EntryListModel(const lotwheel::DrawSession& session, Which which,
+  EntryListModel(const ui::MainPresenter& presenter, ui::ControlId list,
                  QObject* parent = nullptr);
 
   int rowCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -22,7 +23,9 @@ class EntryListModel final : public QAbstractListModel {
   void Refresh();
 
  private:
-  const lotwheel::DrawSession& session_;
-  Which which_;
+  const ui::MainPresenter& presenter_;
+  ui::ControlId list_;
   Q_DISABLE_COPY_MOVE(EntryListModel)
 };
+
+}  // namespace lotwheel::qt

@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+namespace lotwheel::qt {
+
 QFont GothicFont(qreal point_size, bool bold, bool italic) {
   QFont font;
   font.setFamilies({QStringLiteral(u"ＭＳ Ｐゴシック"),
@@ -13,3 +15,5 @@ QFont GothicFont(qreal point_size, bool bold, bool italic) {
   font.setItalic(italic);
   return font;
 }
+
+}  // namespace lotwheel::qt

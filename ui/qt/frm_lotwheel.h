@@ -1,76 +1,48 @@
-// The main window: the two lists, the entry box and the five buttons.
+// The main window: the two lists, the entry box and the five buttons, shown
+// as the presenter decides.
 #pragma once
 
 #include <QWidget>
-#include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 #include <string_view>
 
-#include "engine/clipboard.h"
-#include "engine/draw_session.h"
+#include "ui/main_presenter.h"
+#include "ui/main_view.h"
 
-class EntryListModel;
-class QGroupBox;
-class QLabel;
-class QLineEdit;
-class QListView;
-class QPlainTextEdit;
-class QPushButton;
+namespace lotwheel::qt {
 
-class frmLotwheel final : public QWidget {
+class ControlSet;
+
+class frmLotwheel final : public QWidget, public ui::MainView {
   Q_OBJECT
 
  public:
   explicit frmLotwheel(QWidget* parent = nullptr);
   ~frmLotwheel() override;
 
-  // The clipboard that the copy button fills; the system's by default.
-  void UseClipboard(std::unique_ptr<lotwheel::Clipboard> clipboard);
+  // What the window does; tests give it another clipboard.
+  ui::MainPresenter& presenter() { return presenter_; }
+
+  std::u16string Text(ui::ControlId box) const override;
+  void SetText(ui::ControlId box, std::u16string_view text) override;
+  void ShowRows(ui::ControlId list, int count, ui::RowChange change) override;
+  void ScrollToRow(ui::ControlId list, int row) override;
+  std::optional<ui::ControlId> Focus() const override;
+  void SetFocus(ui::ControlId control) override;
+  void ShowMessage(std::u16string_view text) override;
+  void Announce(std::u16string_view text) override;
+  void OpenVersionWindow() override;
 
  private:
-  void CreateControls();
-  void ConnectButtons();
-
-  void OnAddClicked();
-  void OnClearClicked();
-  void OnBuildClicked();
-  void OnCopyClicked();
-  void OnVerInfoClicked();
-
-  // Runs one operation. Running out of memory leaves both lists as they
-  // were, so it is reported and the program goes on.
-  void Run(const std::function<void()>& operation);
   // The lines of txtAdd as the user sees them, joined with CR LF.
-  QString EntryText() const;
-  // Shows the one kind of message box this window has; empty shows none.
-  void ShowError(std::u16string_view text);
-  static void ScrollToRow(QListView* list, int row);
-  // Tells a screen reader what the operation of `pressed` did to the lists:
-  // each list's description becomes its row count, and the output's the
-  // first name of the draw that began at `first_drawn` (-1: no draw); the
-  // button's description sums them up. Orca reads a change of description
-  // on the control that has the focus, which after a press is the button.
-  void ReportLists(QPushButton* pressed, bool output_changed,
-                   int first_drawn = -1);
+  std::u16string EntryText() const;
 
-  lotwheel::DrawSession session_;
-  std::unique_ptr<lotwheel::Clipboard> clipboard_;
-  EntryListModel* source_model_ = nullptr;
-  EntryListModel* output_model_ = nullptr;
-
-  QLabel* lblMoto = nullptr;
-  QListView* lstMoto = nullptr;
-  QLabel* lblAto = nullptr;
-  QListView* lstAto = nullptr;
-  QGroupBox* fraAdd = nullptr;
-  QPlainTextEdit* txtAdd = nullptr;
-  QPushButton* cmdAdd = nullptr;
-  QPushButton* cmdBuild = nullptr;
-  QPushButton* cmdClear = nullptr;
-  QPushButton* cmdCopy = nullptr;
-  QLabel* lblTousen = nullptr;
-  QLineEdit* txtHowWho = nullptr;
-  QPushButton* cmdVerInfo = nullptr;
+  ui::MainPresenter presenter_;
+  ControlSet* controls_ = nullptr;
 
   Q_DISABLE_COPY_MOVE(frmLotwheel)
 };
+
+}  // namespace lotwheel::qt

@@ -2,45 +2,17 @@
 #include "ui/qt/frm_ver_info.h"
 
 #include <QIcon>
-#include <QImageReader>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QPixmap>
-#include <QPlainTextEdit>
 #include <QPointer>
-#include <QPushButton>
 #include <QUrl>
-#include <algorithm>
 
 #include "ui/qt/accessibility.h"
-#include "ui/qt/control_table.h"
-#include "ui/qt/cursor_file.h"
+#include "ui/qt/control_set.h"
 #include "ui/qt/open_address.h"
-#include "ui/qt/picture_label.h"
-#include "ui/texts.h"
-#include "ui/window_layout.h"
+#include "ui/qt/qt_text.h"
 
-namespace {
-
-QString ArtPath(lotwheel::ui::Art art) {
-  return QStringLiteral(":/lotwheel/art/") +
-         QString::fromLatin1(lotwheel::ui::ArtFile(art));
-}
-
-// The 32 x 32 image of the application icon, read as stored rather than
-// scaled from whichever image the icon engine prefers.
-QPixmap IconImage32() {
-  const QString path = ArtPath(lotwheel::ui::Art::kAppIcon);
-  QImageReader reader(path);
-  for (int i = 0; i < std::max(reader.imageCount(), 1); ++i) {
-    if (i > 0 && !reader.jumpToImage(i)) break;
-    const QImage image = reader.read();
-    if (image.size() == QSize(32, 32)) return QPixmap::fromImage(image);
-  }
-  return QIcon(path).pixmap(32, 32);
-}
-
-}  // namespace
+namespace lotwheel::qt {
 
 void frmVerInfo::ShowModal(QWidget* parent) {
   // Both held through guards: should the parent go away while the window is
@@ -55,8 +27,8 @@ void frmVerInfo::ShowModal(QWidget* parent) {
   if (owner) owner->window()->activateWindow();
 }
 
-frmVerInfo::frmVerInfo(QWidget* parent) : QDialog(parent) {
-  lotwheel::InstallAccessibleInterfaces();
+frmVerInfo::frmVerInfo(QWidget* parent) : QDialog(parent), presenter_(*this) {
+  InstallAccessibleInterfaces();
   // A fixed dialog frame with the close box alone: no minimise, maximise or
   // help box.
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -68,78 +40,29 @@ frmVerInfo::frmVerInfo(QWidget* parent) : QDialog(parent) {
   blank.fill(Qt::transparent);
   setWindowIcon(QIcon(blank));
 
-  BuildControls();
-  lotwheel::ApplyLayout(this, lotwheel::ui::VerInfoWindowLayout());
-  FillControls();
-  ConnectControls();
-  Text1->setFocus();
+  controls_ = new ControlSet(this, ui::VerInfoWindowTable());
+  controls_->ForwardPresses([this](ui::ControlId id) { presenter_.Press(id); });
+  presenter_.Start();
 }
 
-void frmVerInfo::BuildControls() {
-  Image1 = new QLabel(this);
-  Label1 = new QLabel(this);
-  lblVerinfo = new QLabel(this);
-  Text1 = new QPlainTextEdit(this);
-  Image2 = new lotwheel::PictureLabel(this);
-  Image3 = new lotwheel::PictureLabel(this);
-  cmdOK = new QPushButton(this);
-  Image1->setObjectName(QStringLiteral("Image1"));
-  Label1->setObjectName(QStringLiteral("Label1"));
-  lblVerinfo->setObjectName(QStringLiteral("lblVerinfo"));
-  Text1->setObjectName(QStringLiteral("Text1"));
-  Image2->setObjectName(QStringLiteral("Image2"));
-  Image3->setObjectName(QStringLiteral("Image3"));
-  cmdOK->setObjectName(QStringLiteral("cmdOK"));
+void frmVerInfo::SetText(ui::ControlId control, std::u16string_view text) {
+  controls_->Get<QLabel>(control)->setText(ToQString(text));
 }
 
-void frmVerInfo::FillControls() {
-  Image1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  Image1->setPixmap(IconImage32());
-  lblVerinfo->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-
-  Text1->setLineWrapMode(QPlainTextEdit::WidgetWidth);
-  Text1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  Text1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  Text1->setTabChangesFocus(true);
-  Text1->installEventFilter(this);
-
-  const QCursor hand =
-      lotwheel::LoadCursorFile(ArtPath(lotwheel::ui::Art::kHandPointer));
-  const lotwheel::ui::WindowLayout& layout =
-      lotwheel::ui::VerInfoWindowLayout();
-  for (lotwheel::PictureLabel* banner : {Image2, Image3}) {
-    const auto& info = layout.Control(banner->objectName().toStdString());
-    banner->setPixmap(QPixmap(ArtPath(info.art)));
-    banner->setCursor(hand);
-  }
-  cmdOK->setDefault(true);
+void frmVerInfo::SetDescription(std::u16string_view text) {
+  setAccessibleDescription(ToQString(text));
 }
 
-void frmVerInfo::ConnectControls() {
-  connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
-  const lotwheel::ui::WindowLayout& layout =
-      lotwheel::ui::VerInfoWindowLayout();
-  for (lotwheel::PictureLabel* banner : {Image2, Image3}) {
-    const QUrl address(QString::fromStdString(
-        layout.Control(banner->objectName().toStdString()).link));
-    connect(banner, &lotwheel::PictureLabel::clicked, this,
-            [address] { lotwheel::OpenAddress(address); });
-  }
+void frmVerInfo::SetFocus(ui::ControlId control) {
+  controls_->Widget(control)->setFocus();
 }
 
-bool frmVerInfo::eventFilter(QObject* watched, QEvent* event) {
-  // Enter in the credits box presses OK, as it does everywhere else in the
-  // window; Ctrl+Enter is how a new line gets typed there.
-  if (watched == Text1 && event->type() == QEvent::KeyPress) {
-    const auto* key = static_cast<QKeyEvent*>(event);
-    if (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) {
-      if (key->modifiers() & Qt::ControlModifier) {
-        Text1->insertPlainText(QStringLiteral("\n"));
-      } else {
-        cmdOK->click();
-      }
-      return true;
-    }
-  }
-  return QDialog::eventFilter(watched, event);
+void frmVerInfo::OpenAddress(const std::string& address) {
+  qt::OpenAddress(QUrl(QString::fromStdString(address)));
 }
+
+void frmVerInfo::Close() { accept(); }
+
+void frmVerInfo::reject() { presenter_.Press(ui::ControlId::cmdOK); }
+
+}  // namespace lotwheel::qt

@@ -1,17 +1,17 @@
-// The version window: version line, credits and the two link banners.
+// The version window: version line, credits and the two link banners, shown
+// as the presenter decides.
 #pragma once
 
 #include <QDialog>
 
-class QLabel;
-class QPlainTextEdit;
-class QPushButton;
+#include "ui/ver_info_presenter.h"
+#include "ui/ver_info_view.h"
 
-namespace lotwheel {
-class PictureLabel;
-}
+namespace lotwheel::qt {
 
-class frmVerInfo final : public QDialog {
+class ControlSet;
+
+class frmVerInfo final : public QDialog, public ui::VerInfoView {
   Q_OBJECT
 
  public:
@@ -21,21 +21,21 @@ class frmVerInfo final : public QDialog {
 
   explicit frmVerInfo(QWidget* parent = nullptr);
 
+  void SetText(ui::ControlId control, std::u16string_view text) override;
+  void SetDescription(std::u16string_view text) override;
+  void SetFocus(ui::ControlId control) override;
+  void OpenAddress(const std::string& address) override;
+  void Close() override;
+
  protected:
-  bool eventFilter(QObject* watched, QEvent* event) override;
+  // Esc and the close box press OK, the window's cancel button.
+  void reject() override;
 
  private:
-  void BuildControls();
-  void FillControls();
-  void ConnectControls();
-
-  QLabel* Image1;
-  QLabel* Label1;
-  QLabel* lblVerinfo;
-  QPlainTextEdit* Text1;
-  lotwheel::PictureLabel* Image2;
-  lotwheel::PictureLabel* Image3;
-  QPushButton* cmdOK;
+  ui::VerInfoPresenter presenter_;
+  ControlSet* controls_ = nullptr;
 
   Q_DISABLE_COPY_MOVE(frmVerInfo)
 };
+
+}  // namespace lotwheel::qt

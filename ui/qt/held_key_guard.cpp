@@ -4,6 +4,8 @@
 #include <QAbstractButton>
 #include <QKeyEvent>
 
+namespace lotwheel::qt {
+
 HeldKeyGuard::HeldKeyGuard(QObject* parent) : QObject(parent) {}
 
 bool HeldKeyGuard::eventFilter(QObject* watched, QEvent* event) {
@@ -27,3 +29,5 @@ bool HeldKeyGuard::eventFilter(QObject* watched, QEvent* event) {
   event->accept();
   return true;
 }
+
+}  // namespace lotwheel::qt

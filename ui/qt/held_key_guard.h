@@ -4,6 +4,8 @@
 
 #include <QObject>
 
+namespace lotwheel::qt {
+
 // Installed on the application by the main window, for as long as that
 // window lives. It drops the repeats of Enter and the space bar on a button
 // and of Alt with an access key anywhere; the first press goes through.
@@ -19,3 +21,5 @@ class HeldKeyGuard final : public QObject {
  private:
   Q_DISABLE_COPY_MOVE(HeldKeyGuard)
 };
+
+}  // namespace lotwheel::qt

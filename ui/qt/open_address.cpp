@@ -3,10 +3,10 @@
 
 #include <QDesktopServices>
 
-namespace lotwheel {
+namespace lotwheel::qt {
 
 void OpenAddress(const QUrl& address) {
   (void)QDesktopServices::openUrl(address);
 }
 
-}  // namespace lotwheel
+}  // namespace lotwheel::qt

@@ -3,7 +3,7 @@
 
 #include <QMouseEvent>
 
-namespace lotwheel {
+namespace lotwheel::qt {
 
 PictureLabel::PictureLabel(QWidget* parent) : QLabel(parent) {
   // Pictures are drawn from the top left corner, never stretched, and never
@@ -30,4 +30,4 @@ void PictureLabel::mouseReleaseEvent(QMouseEvent* event) {
   if (click) emit clicked();
 }
 
-}  // namespace lotwheel
+}  // namespace lotwheel::qt

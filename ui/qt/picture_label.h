@@ -5,7 +5,7 @@
 
 class QMouseEvent;
 
-namespace lotwheel {
+namespace lotwheel::qt {
 
 class PictureLabel final : public QLabel {
   Q_OBJECT
@@ -29,4 +29,4 @@ class PictureLabel final : public QLabel {
   Q_DISABLE_COPY_MOVE(PictureLabel)
 };
 
-}  // namespace lotwheel
+}  // namespace lotwheel::qt

@@ -6,12 +6,16 @@
 
 #include "ui/qt/qt_text.h"
 
+namespace lotwheel::qt {
+
 QtClipboard::QtClipboard(QClipboard::Mode mode) : mode_(mode) {}
 
 bool QtClipboard::ReplaceText(std::u16string_view text) {
   QClipboard* clipboard = QGuiApplication::clipboard();
   clipboard->clear(mode_);
-  const QString wanted = lotwheel::ToQString(text);
+  const QString wanted = ToQString(text);
   clipboard->setText(wanted, mode_);
   return clipboard->text(mode_) == wanted;
 }
+
+}  // namespace lotwheel::qt

@@ -5,14 +5,17 @@
 
 #include "engine/clipboard.h"
 
-class QtClipboard final : public lotwheel::Clipboard {
+namespace lotwheel::qt {
+
+class QtClipboard final : public Clipboard {
  public:
   explicit QtClipboard(QClipboard::Mode mode = QClipboard::Clipboard);
-  void Clear() override;
   // Qt sets the text without saying whether the platform took it, so the
   // text is read back: a platform that refused it gives something else.
-  bool SetText(std::u16string_view text) override;
+  bool ReplaceText(std::u16string_view text) override;
 
  private:
   QClipboard::Mode mode_;
 };
+
+}  // namespace lotwheel::qt

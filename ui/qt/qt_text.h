@@ -5,7 +5,7 @@
 #include <QString>
 #include <string_view>
 
-namespace lotwheel {
+namespace lotwheel::qt {
 
 inline QString ToQString(std::u16string_view text) {
   return QString(reinterpret_cast<const QChar*>(text.data()),
@@ -18,4 +18,4 @@ inline std::u16string_view ViewOf(const QString& text) {
           static_cast<size_t>(text.size())};
 }
 
-}  // namespace lotwheel
+}  // namespace lotwheel::qt

@@ -1,9 +1,7 @@
 // Tests of what a screen reader gets from both windows: roles, spoken names
-// and actions, and the changes the lists report after each operation.
+// and actions.
 #include <QAccessible>
 #include <QAccessibleActionInterface>
-#include <QDBusConnection>
-#include <QDBusMessage>
 #include <QSignalSpy>
 
 #include "ui/qt/frm_ver_info.h"
@@ -13,21 +11,6 @@
 using namespace Qt::StringLiterals;
 
 namespace {
-
-// "lstMoto: 2件" for each description or name change, in order.
-QStringList g_changes;
-
-void RecordChange(QAccessibleEvent* event) {
-  const bool name = event->type() == QAccessible::NameChanged;
-  if (!name && event->type() != QAccessible::DescriptionChanged) return;
-  // A message box names its own controls as it comes up.
-  const auto* widget = qobject_cast<QWidget*>(event->object());
-  if (!widget || widget->window()->objectName() != u"frmLotwheel"_s) return;
-  QAccessibleInterface* iface = event->accessibleInterface();
-  g_changes << event->object()->objectName() + u": "_s +
-                   iface->text(name ? QAccessible::Name
-                                    : QAccessible::Description);
-}
 
 QAccessibleInterface* Accessible(const QWidget* window, const char* name) {
   return QAccessible::queryAccessibleInterface(
@@ -40,32 +23,12 @@ class AccessibilityTest : public QObject {
   Q_OBJECT
 
  private slots:
-  void initTestCase() {
-    QAccessible::installUpdateHandler(&RecordChange);
-    // Starts this session's accessibility bus, which Qt joins once it is
-    // there; without a session bus the call just fails.
-    QDBusConnection::sessionBus().call(
-        QDBusMessage::createMethodCall(u"org.a11y.Bus"_s, u"/org/a11y/bus"_s,
-                                       u"org.a11y.Bus"_s, u"GetAddress"_s));
-  }
-
-  void RolesNamesActionsAndReportedChanges() {
+  void RolesNamesAndActions() {
     // Shown but never activated: without a window manager, as on the virtual
     // display, no window becomes active, and nothing here needs the keyboard.
     frmLotwheel main;
     main.show();
     frmVerInfo info;
-    const auto click = [&](const char* button) {
-      WatchModal([&] { Child<QPushButton>(&main, button)->click(); });
-    };
-    const auto add = [&](const QString& lines) {
-      Child<QPlainTextEdit>(&main, "txtAdd")->setPlainText(lines);
-      click("cmdAdd");
-    };
-    const auto draw = [&](const QString& count) {
-      Child<QLineEdit>(&main, "txtHowWho")->setText(count);
-      click("cmdBuild");
-    };
     // Links are also pressable, yet out of the tab order.
     const std::tuple<const QWidget*, const char*, QAccessible::Role, QString>
         controls[] = {
@@ -88,55 +51,14 @@ class AccessibilityTest : public QObject {
       if (role != QAccessible::Link) continue;
       QCOMPARE(iface->actionInterface()->actionNames(), QStringList{press});
       QVERIFY(!iface->state().focusable);
-      QSignalSpy clicked(Child<lotwheel::PictureLabel>(window, name),
-                         &lotwheel::PictureLabel::clicked);
+      QSignalSpy clicked(Child<lotwheel::qt::PictureLabel>(window, name),
+                         &lotwheel::qt::PictureLabel::clicked);
       iface->actionInterface()->doAction(press);
       QCOMPARE(clicked.size(), 1);
     }
-
-    // What each operation reports; "<first>" is the first name drawn.
-    struct Operation {
-      const char* what;
-      std::function<void()> run;
-      QStringList changes;
-    };
-    const Operation operations[] = {
-        {"add",
-         [&] { add(u"青木\n石井"_s); },
-         {u"lstMoto: 2件"_s, u"cmdAdd: 入力ソース 2件"_s}},
-        {"refused draw", [&] { draw(u"9"_s); }, {}},
-        {"draw",
-         [&] { draw(u"0"_s); },
-         {u"lstMoto: 0件"_s, u"lstAto: 2件、今回の1件目: <first>"_s,
-          u"cmdBuild: 入力ソース 0件、出力 2件、今回の1件目: <first>"_s}},
-        {"clear",
-         [&] { click("cmdClear"); },
-         {u"lstMoto: 0件"_s, u"lstAto: 0件"_s,
-          u"cmdClear: 入力ソース 0件、出力 0件"_s}},
-    };
-    // Qt sends change events only while an accessibility backend runs: on
-    // X11 with an accessibility bus. Elsewhere the descriptions are checked
-    // and the events skipped.
-    const bool events =
-        QGuiApplication::platformName() == u"xcb"_s &&
-        QTest::qWaitFor([] { return QAccessible::isActive(); }, 5000);
-    for (const Operation& op : operations) {
-      g_changes.clear();
-      op.run();
-      QStringList expected = op.changes;
-      expected.replaceInStrings(u"<first>"_s, Rows(&main, "lstAto").value(0));
-      for (const QString& change : expected) {
-        const qsizetype colon = change.indexOf(u": "_s);
-        QCOMPARE(Accessible(&main, qPrintable(change.left(colon)))
-                     ->text(QAccessible::Description),
-                 change.mid(colon + 2));
-      }
-      if (events) {
-        QVERIFY2(g_changes == expected,
-                 qPrintable(op.what + u": "_s + g_changes.join(u" | "_s)));
-      }
-    }
-    if (!events) QSKIP("no accessibility bus: change events not checked");
+    // The version line is said as the window opens.
+    QCOMPARE(Accessible(&info, "")->text(QAccessible::Description),
+             u"Version:1.03.0005"_s);
   }
 };
 

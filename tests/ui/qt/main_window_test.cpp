@@ -1,5 +1,7 @@
-// Tests of the main window: what each button does to the lists, the message
-// box, the keyboard, the layout and very large pastes.
+// Tests of what only the Qt main window can get wrong: the text it hands on
+// from its entry box, its list views, the real message box and clipboard,
+// the keyboard, the layout and very large pastes. What each button does is
+// tested once, against a fake window, with the presenter.
 #include <QClipboard>
 #include <QLabel>
 #include <algorithm>
@@ -7,27 +9,13 @@
 #include <utility>
 
 #include "engine/draw_session.h"
-#include "tests/engine/failing_allocator.h"
-#include "ui/messages.h"
-#include "ui/qt/entry_list_model.h"
-#include "ui/qt/qt_text.h"
-#include "ui/window_layout.h"
+#include "tests/ui/keyboard_tables.h"
+#include "ui/control_table.h"
 #include "window_test_helpers.h"
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-const char* const kTabOrder[] = {"lstMoto", "lstAto",    "txtAdd",
-                                 "cmdAdd",  "cmdBuild",  "cmdClear",
-                                 "cmdCopy", "txtHowWho", "cmdVerInfo"};
-
-// A platform clipboard that never takes the text.
-class RefusingClipboard final : public lotwheel::Clipboard {
- public:
-  void Clear() override {}
-  bool SetText(std::u16string_view) override { return false; }
-};
 
 // One key press held down: the press, `repeats` auto-repeats, the release.
 void Hold(QWidget* target, Qt::Key key, Qt::KeyboardModifiers modifiers,
@@ -59,7 +47,7 @@ class MainWindowTest : public QObject {
   }
 
   // Each click adds every line as the user sees it, and leaves the box as it
-  // was: the window hands the engine the text unchanged.
+  // was: the window hands on the text unchanged, its line breaks as CR LF.
   void AddAppendsEveryLine_data() {
     QTest::addColumn<QString>("text");
     QTest::addColumn<bool>("pasted");
@@ -70,7 +58,6 @@ class MainWindowTest : public QObject {
       QTest::newRow(name) << text << pasted << clicks << entries;
     };
     const QString nbsp(QChar(0x00A0)), surrogate(QChar(0xD800));
-    row("twice", u"佐藤\n鈴木"_s, false, 2, {"佐藤", "鈴木", "佐藤", "鈴木"});
     row("no-break space", "A" + nbsp, false, 1, {"A" + nbsp});
     row("lone surrogate", surrogate, false, 1, {surrogate});
     row("soft line break", u"A\u2028B"_s, false, 1, {"A", "B"});
@@ -108,64 +95,33 @@ class MainWindowTest : public QObject {
     QVERIFY(!output->currentIndex().isValid());
   }
 
-  void DrawsMoveEachEntryOnceAndAccumulate() {
-    MainWindow window;
-    QCOMPARE(window.Draw(u"0"_s).count, 0);  // from nothing
-    QVERIFY(window.Rows("lstAto").isEmpty());
-    QStringList names{"A", "B", "C", "A", "E", "F"}, drawn;
-    window.Add(names.join('\n'));
-    const std::pair<const char*, int> steps[]{{"2.9", 2}, {"2", 4}, {"0", 6}};
-    for (const auto& [count, total] : steps) {
-      QCOMPARE(window.Draw(count).count, 0);
-      const QStringList output = window.Rows("lstAto");
-      QCOMPARE(output.size(), total);
-      QCOMPARE(output.mid(0, drawn.size()), drawn);  // the earlier ones stay
-      drawn = output;
-    }
-    QCOMPARE(window.State().mid(1, 1) << window.txtHowWho()->text(),
-             QStringList({"", "0"}));
-    drawn.sort(), names.sort();
-    QCOMPARE(drawn, names);
-  }
-
-  // From "A", "B" and "C" in the source list: a draw, or an add of what
-  // was pasted.
+  // The real message box, over the window, with the focus back afterwards;
+  // a huge paste too many is refused whole.
   void RefusalShowsOneBoxAndChangesNothing_data() {
     QTest::addColumn<QString>("count");
     QTest::addColumn<QString>("pasted");
     QTest::addColumn<QString>("message");
-    const auto row = [](const char* name, const QString& count,
-                        const QString& pasted, const QString& message) {
-      QTest::newRow(name) << count << pasted << message;
-    };
-    const QString full =
-        u"入力ソースに追加できるのは32,767件までです。\n"
-        u"追加する行を減らしてください。"_s;
-    row("above the count", "4", "", u"人数が足りません。"_s);
-    row("no number", u"三"_s, "", u"当選人数には数値を入力してください。"_s);
-    // After the whole of a full source list was drawn.
-    row("output full", "0", "",
-        u"出力が32,767件を超えるため抽出できません。\n"
-        u"クリアしてから抽出してください。"_s);
-    row("one line too many", "0", Lines(lotwheel::kMaxEntries - 2, "p"), full);
-    row("200,000 lines pasted", "0", Lines(200000, "p"), full);
+    QTest::newRow("above the count") << "4"
+                                     << "" << u"人数が足りません。"_s;
+    QTest::newRow("200,000 lines pasted")
+        << "0" << Lines(200000, "p")
+        << u"入力ソースに追加できるのは32,767件までです。\n"
+           u"追加する行を減らしてください。"_s;
   }
   void RefusalShowsOneBoxAndChangesNothing() {
     QFETCH(QString, count);
     QFETCH(QString, pasted);
     QFETCH(QString, message);
     MainWindow window;
-    if (QByteArray(QTest::currentDataTag()) == "output full") {
-      window.Add(Lines(lotwheel::kMaxEntries, "n"));
-      QCOMPARE(window.Draw(count).count, 0);
-    }
     window.Add(u"A\nB\nC"_s);
     QApplication::clipboard()->setText(pasted);
     window.txtAdd()->selectAll();
     if (!pasted.isEmpty()) window.txtAdd()->paste();
     window.txtHowWho()->setText(count);
+    const char* button = pasted.isEmpty() ? "cmdBuild" : "cmdAdd";
+    Child(&window.w, button)->setFocus();
     const QStringList before = window.State();
-    const Modal box = window.Click(pasted.isEmpty() ? "cmdBuild" : "cmdAdd");
+    const Modal box = window.Click(button);
     QCOMPARE(box.count, 1);
     QCOMPARE(box.text, message);
     QCOMPARE(box.title, u"Error"_s);
@@ -194,11 +150,14 @@ class MainWindowTest : public QObject {
     MainWindow window;
     const auto walk = [](QKeyCombination key) {
       QStringList seen{MainWindow::Focus()};
-      for (size_t i = 0; i < std::size(kTabOrder); ++i)
+      for (size_t i = 0; i < std::size(lotwheel::ui::kMainTabOrder); ++i)
         Press(key), seen << MainWindow::Focus();
       return seen;
     };
-    QStringList order(std::begin(kTabOrder), std::end(kTabOrder));
+    QStringList order;
+    for (lotwheel::ui::ControlId id : lotwheel::ui::kMainTabOrder)
+      order << QString::fromLatin1(
+          lotwheel::ui::MainWindowTable().Row(id).name);
     QCOMPARE(walk(Qt::Key_Tab), order << "lstMoto");
     std::reverse(order.begin(), order.end());
     QCOMPARE(walk(Qt::SHIFT | Qt::Key_Backtab), order);
@@ -224,7 +183,7 @@ class MainWindowTest : public QObject {
     row(Qt::ALT | Qt::Key_S, "cmdCopy||A,A|A\nA|1|old|");
     row(Qt::ALT | Qt::Key_P, "cmdCopy|A|A|A\nA|1|A\r\n|");
     row(Qt::ALT | Qt::Key_C, "cmdCopy||||1|old|");
-    row(Qt::ALT | Qt::Key_V, "cmdCopy" + kept + "frmVerInfo");
+    row(Qt::ALT | Qt::Key_V, "cmdCopy" + kept + "lotwheel::qt::frmVerInfo");
     row(Qt::Key_Return, "txtAdd|A|A|A\nA\n|1|old|", "txtAdd");
     row(Qt::Key_Return, "txtHowWho" + kept, "txtHowWho");
     const QString added = "cmdAdd|A,A,A|A|A\nA|1|old|";
@@ -232,7 +191,10 @@ class MainWindowTest : public QObject {
     row(Qt::KeypadModifier | Qt::Key_Enter, added, "cmdAdd");
     row(Qt::Key_Space, added, "cmdAdd");
     row(Qt::Key_Return, "cmdBuild||A,A|A\nA|1|old|", "cmdBuild");
-    for (const char* name : kTabOrder) row(Qt::Key_Escape, name + kept, name);
+    for (lotwheel::ui::ControlId id : lotwheel::ui::kMainTabOrder) {
+      const char* name = lotwheel::ui::MainWindowTable().Row(id).name;
+      row(Qt::Key_Escape, name + kept, name);
+    }
   }
   void Keys() {
     QFETCH(QString, focus);
@@ -258,18 +220,19 @@ class MainWindowTest : public QObject {
     MainWindow window;
     QCOMPARE(window.w.minimumSize(), QSize(360, 441));
     QCOMPARE(window.w.maximumSize(), QSize(360, 441));
-    for (const lotwheel::ui::ControlInfo& info :
-         lotwheel::ui::MainWindowLayout().controls) {
-      const char* name = info.name.c_str();
+    const lotwheel::ui::ControlTable& table = lotwheel::ui::MainWindowTable();
+    for (const lotwheel::ui::ControlInfo& info : table.controls) {
+      const char* name = info.name;
       const QRect rect(info.rect.left, info.rect.top, info.rect.width,
                        info.rect.height);
       QWidget* control = Child(&window.w, name);
       // 15 twips to the pixel, rounded; inside fraAdd relative to the frame.
       QCOMPARE(
           std::pair(control->parentWidget()->objectName(), control->geometry()),
-          std::pair(QString::fromStdString(info.parent.empty() ? "frmLotwheel"
-                                                               : info.parent),
-                    QRect(rect.topLeft() / 15.0, rect.size() / 15.0)));
+          std::pair(
+              QString::fromLatin1(info.parent ? table.Row(*info.parent).name
+                                              : table.name),
+              QRect(rect.topLeft() / 15.0, rect.size() / 15.0)));
       // The caption fits, so no text is cut off. Labels draw edge to edge;
       // buttons and the frame need room for their bevel and border.
       QString caption = control->property("text").toString() +
@@ -280,18 +243,6 @@ class MainWindowTest : public QObject {
                          metrics.height());
       QVERIFY2(control->size().expandedTo(needed) == control->size(), name);
     }
-  }
-
-  void ListRowsShowEachEntryOnOneShortLine() {
-    lotwheel::DrawSession session;
-    const std::u16string giant(2'000'000, u'x');
-    session.AddLines(u"a\rb\r\nc\nd\r\n" + giant);
-    EntryListModel model(session, EntryListModel::Which::Source);
-    QCOMPARE(model.index(0).data().toString(), u"a␍b"_s);
-    QCOMPARE(model.index(1).data().toString(), u"c␊d"_s);
-    QCOMPARE(model.index(2).data().toString().size(), 301);
-    QVERIFY(!model.index(3).data().isValid());
-    QCOMPARE(session.SourceAt(2).size(), giant.size());  // stored whole
   }
 
   // One press, held: the first press acts and the repeats do nothing.
@@ -326,7 +277,12 @@ class MainWindowTest : public QObject {
     ModalWatch watch;  // extra draws would bring up a refusal
     Hold(target, Qt::Key(key), Qt::KeyboardModifiers(modifiers), 5);
     QTRY_COMPARE(window.Rows(qPrintable(list)).size(), rows);
-    QTest::qWait(300);  // an access key clicks after a short animation
+    // An access key clicks after a short animation: once no button is down
+    // any more, no repeat may have pressed one again.
+    const QList<QPushButton*> buttons = window.w.findChildren<QPushButton*>();
+    QTRY_VERIFY(std::none_of(buttons.begin(), buttons.end(),
+                             [](QPushButton* b) { return b->isDown(); }));
+    QApplication::processEvents();
     QCOMPARE(window.Rows(qPrintable(list)).size(), rows);
   }
 
@@ -339,51 +295,6 @@ class MainWindowTest : public QObject {
     window.txtHowWho()->paste();
     QCOMPARE(window.Click("cmdBuild").count, 0);
     QCOMPARE(window.Rows("lstAto").size(), 2);
-  }
-
-  // Running out of memory in any operation shows a box and changes
-  // nothing; the same button works once memory is back.
-  void OutOfMemoryChangesNothing_data() {
-    QTest::addColumn<QString>("button");
-    QTest::addColumn<QString>("entries");
-    QTest::addColumn<QString>("count");
-    const QString huge(200'000, 'h');
-    QTest::newRow("add") << "cmdAdd" << huge << "0";
-    QTest::newRow("draw") << "cmdBuild" << Lines(20'000, "p") << "0";
-    QTest::newRow("copy") << "cmdCopy" << huge << "1";
-  }
-  void OutOfMemoryChangesNothing() {
-    QFETCH(QString, button);
-    QFETCH(QString, entries);
-    QFETCH(QString, count);
-    MainWindow window;
-    if (button != "cmdAdd") window.Add(entries);
-    if (button == "cmdCopy") window.Draw(count);
-    window.txtAdd()->setPlainText(entries);
-    window.txtHowWho()->setText(count);
-    QApplication::clipboard()->setText(u"old"_s);
-    const QStringList before = window.State();
-    lotwheel::FailAllocationOfAtLeast(256 * 1024);
-    const Modal box = window.Click(qPrintable(button));
-    lotwheel::FailAllocationOfAtLeast(0);
-    QCOMPARE(box.text, lotwheel::ToQString(lotwheel::ui::kOutOfMemoryMessage));
-    QTRY_COMPARE(window.State(), before);  // the focus back included
-    QCOMPARE(QApplication::clipboard()->text(), u"old"_s);
-    QCOMPARE(window.Click(qPrintable(button)).count, 0);
-    QVERIFY(window.State() != before ||
-            QApplication::clipboard()->text() != u"old"_s);
-  }
-
-  void RefusingClipboardIsReported() {
-    MainWindow window;
-    window.Add(u"A"_s);
-    window.Draw(u"0"_s);
-    window.w.UseClipboard(std::make_unique<RefusingClipboard>());
-    const QStringList before = window.State();
-    const Modal box = window.Click("cmdCopy");
-    QCOMPARE(box.text,
-             lotwheel::ToQString(lotwheel::ui::kClipboardFailedMessage));
-    QTRY_COMPARE(window.State(), before);
   }
 };
 

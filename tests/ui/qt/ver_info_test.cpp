@@ -7,11 +7,11 @@
 #include <climits>
 #include <tuple>
 
+#include "ui/control_table.h"
 #include "ui/qt/cursor_file.h"
 #include "ui/qt/frm_ver_info.h"
 #include "ui/qt/qt_text.h"
 #include "ui/texts.h"
-#include "ui/window_layout.h"
 #include "window_test_helpers.h"
 
 using namespace Qt::StringLiterals;
@@ -56,12 +56,12 @@ class VerInfoTest : public QObject {
     QCOMPARE(Child<QLabel>(&window, "lblVerinfo")->text(), "Version:1.03.0005");
     QVERIFY(!window.testAttribute(Qt::WA_SetCursor));
     for (const lotwheel::ui::ControlInfo& info :
-         lotwheel::ui::VerInfoWindowLayout().controls) {
-      const char* name = info.name.c_str();
+         lotwheel::ui::VerInfoWindowTable().controls) {
+      const char* name = info.name;
       const QRect rect(QPoint(info.rect.left, info.rect.top) / 15.0,
                        QSize(info.rect.width, info.rect.height) / 15.0);
       const bool picture = info.kind == lotwheel::ui::ControlKind::kPicture;
-      const QString tip = lotwheel::ToQString(info.tooltip);
+      const QString tip = lotwheel::qt::ToQString(info.tooltip);
       auto* control = Child(&window, name);
       QCOMPARE(std::tuple(name, control->parentWidget(), control->geometry()),
                std::tuple(name, &window, rect));
@@ -81,7 +81,7 @@ class VerInfoTest : public QObject {
     }
     // Eight lines, each ended by CR LF, with no CR or LF anywhere else.
     const QStringList lines =
-        lotwheel::ToQString(lotwheel::ui::kCreditsText).split("\r\n"_L1);
+        lotwheel::qt::ToQString(lotwheel::ui::kCreditsText).split("\r\n"_L1);
     QCOMPARE(lines.size(), 9);
     QCOMPARE(lines.last(), QString());
     QVERIFY(!lines.join(' ').contains('\r') && !lines.join(' ').contains('\n'));
@@ -114,9 +114,10 @@ class VerInfoTest : public QObject {
   void CursorHotSpot() {
     QFETCH(QByteArray, data);
     QFETCH(QPoint, hot_spot);
-    QCOMPARE(lotwheel::CursorHotSpot(data).value_or(QPoint(-1, -1)), hot_spot);
+    QCOMPARE(lotwheel::qt::CursorHotSpot(data).value_or(QPoint(-1, -1)),
+             hot_spot);
     // A file that cannot be read gives the system's hand instead.
-    QCOMPARE(lotwheel::LoadCursorFile(u":/no/such/pointer.cur"_s).shape(),
+    QCOMPARE(lotwheel::qt::LoadCursorFile(u":/no/such/pointer.cur"_s).shape(),
              Qt::PointingHandCursor);
   }
 
@@ -164,7 +165,8 @@ class VerInfoTest : public QObject {
     Visit([&](QWidget* window) {
       shown_again = Child<QPlainTextEdit>(window, "Text1")->toPlainText();
     });
-    QString credits = lotwheel::ToQString(lotwheel::ui::kCreditsText).trimmed();
+    QString credits =
+        lotwheel::qt::ToQString(lotwheel::ui::kCreditsText).trimmed();
     QCOMPARE(shown_again, credits.replace("\r\n"_L1, "\n"_L1));
   }
 

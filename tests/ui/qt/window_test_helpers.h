@@ -16,6 +16,10 @@
 #include <utility>
 
 #include "ui/qt/frm_lotwheel.h"
+#include "ui/qt/frm_ver_info.h"
+
+using lotwheel::qt::frmLotwheel;
+using lotwheel::qt::frmVerInfo;
 
 template <typename T = QWidget>
 T* Child(const QWidget* window, const char* name) {
