@@ -5,11 +5,15 @@
 #include <QTranslator>
 
 #include "lotwheel_version.h"
+#include "ui/qt/desktop_session.h"
 #include "ui/qt/frm_lotwheel.h"
 #include "ui/texts.h"
 
-int main(int argc, char* argv[]) {
-  QApplication app(argc, argv);
+int main(int /*argc*/, char* argv[]) {
+  // Without a desktop session this says so and ends the process. The
+  // program has no command line: its arguments are not looked at.
+  const std::unique_ptr<QApplication> app =
+      lotwheel::OpenDesktopSession(argv[0]);
   // Qt's own texts, such as the text boxes' context menu, in Japanese like
   // the rest of the program, whatever the desktop's language. Without the
   // translation installed they stay in English.
@@ -27,5 +31,5 @@ int main(int argc, char* argv[]) {
       QString::fromLatin1(lotwheel::ui::ArtFile(lotwheel::ui::Art::kAppIcon))));
   frmLotwheel window;
   window.show();
-  return app.exec();
+  return QApplication::exec();
 }
