@@ -6,10 +6,14 @@
 
 #include "lotwheel_version.h"
 #include "ui/qt/art_path.h"
+#include "ui/qt/desktop_session.h"
 #include "ui/qt/frm_lotwheel.h"
 
-int main(int argc, char* argv[]) {
-  QApplication app(argc, argv);
+int main(int /*argc*/, char* argv[]) {
+  // Without a desktop session this says so and ends the process. The
+  // program has no command line: its arguments are not looked at.
+  const std::unique_ptr<QApplication> app =
+      lotwheel::qt::OpenDesktopSession(argv[0]);
   // Qt's own texts, such as the text boxes' context menu, in Japanese like
   // the rest of the program, whatever the desktop's language. Without the
   // translation installed they stay in English.
@@ -26,5 +30,5 @@ int main(int argc, char* argv[]) {
       QIcon(lotwheel::qt::ArtPath(lotwheel::ui::Art::kAppIcon)));
   lotwheel::qt::frmLotwheel window;
   window.show();
-  return app.exec();
+  return QApplication::exec();
 }

@@ -9,6 +9,20 @@ as_root() {
   if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi
 }
 
+# Says which packages are missing and how to install them when there is no
+# sudo to do it with (a Debian installed with a root password has none).
+no_sudo_help() {
+  cat >&2 <<EOF
+$0 needs these Debian packages, which are not installed:
+  $*
+Installing them needs root, and sudo is not installed. Either install them
+once as root, then run $0 again:
+  su -c 'apt-get install --no-install-recommends $*'
+or install sudo and let yourself use it (as root: apt-get install sudo;
+adduser $(id -un) sudo; then log in again), or install them another way.
+EOF
+}
+
 # Installs every named Debian package that is not installed yet.
 ensure_packages() {
   local missing=()
@@ -19,16 +33,27 @@ ensure_packages() {
     fi
   done
   [ ${#missing[@]} -eq 0 ] && return 0
+  if [ "$(id -u)" -ne 0 ] && ! command -v sudo >/dev/null; then
+    no_sudo_help "${missing[@]}"
+    return 1
+  fi
   echo "== installing: ${missing[*]}"
   as_root apt-get update -qq
   as_root env DEBIAN_FRONTEND=noninteractive \
     apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }
 
-# What building and running the program needs.
+# What building and running the program needs, and making its Debian package
+# (`cpack -G DEB` reads the program's library needs with dpkg-shlibdeps, which
+# dpkg-dev has and which finds the binaries with file).
 BUILD_PACKAGES=(g++ cmake make pkg-config libgtest-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools qt6-qpa-plugins qt6-translations-l10n
-  libgl-dev fonts-ipafont-gothic)
+  libgl-dev fonts-ipafont-gothic dpkg-dev file)
+# What packaging/check-packaging.sh adds: the validators of the menu entry,
+# the AppStream record and the Debian package, man to read its pages, and
+# the Windows resource compiler.
+PACKAGING_CHECK_PACKAGES=(desktop-file-utils appstream lintian man-db
+  binutils-mingw-w64-x86-64)
 
 # What cross-building the Windows program needs (scripts/build-windows), and
 # what running it and its tests under Wine adds.
