@@ -5,7 +5,7 @@
 #include "ui/win32/frm_lotwheel.h"
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show_command) {
-  frmLotwheel window;
+  lotwheel::win32::frmLotwheel window;
   window.Show(show_command);
   MSG msg;
   while (GetMessageW(&msg, nullptr, 0, 0) > 0) {

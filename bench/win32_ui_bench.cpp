@@ -10,10 +10,13 @@
 #include <vector>
 
 #include "engine/draw_session.h"
+#include "ui/control_table.h"
 #include "ui/win32/dialog_message.h"
 #include "ui/win32/frm_lotwheel.h"
 
 namespace {
+
+using lotwheel::ui::ControlId;
 
 constexpr int kRuns = 15;
 
@@ -43,10 +46,10 @@ class Bench {
     window_.Show(SW_SHOWNORMAL);
     ShowAll();
   }
-  HWND Control(const char* name) { return window_.Control(name); }
+  HWND Control(ControlId id) { return window_.Control(id); }
   // Clicks and lets every control paint, as a user would see the result.
-  void ClickAndShow(const char* name) {
-    SendMessageW(Control(name), BM_CLICK, 0, 0);
+  void ClickAndShow(ControlId button) {
+    SendMessageW(Control(button), BM_CLICK, 0, 0);
     ShowAll();
   }
   void ShowAll() {
@@ -60,12 +63,12 @@ class Bench {
                  RDW_UPDATENOW | RDW_ALLCHILDREN);
     GdiFlush();
   }
-  int Rows(const char* list) {
+  int Rows(ControlId list) {
     return static_cast<int>(SendMessageW(Control(list), 0x1004, 0, 0));
   }
 
  private:
-  frmLotwheel window_;
+  lotwheel::win32::frmLotwheel window_;
 };
 
 // Runs `prepare` untimed and `measured` timed kRuns times; prints the median
@@ -89,30 +92,31 @@ void Report(const char* name, const std::function<void()>& prepare,
 int main() {
   Bench bench;
   const std::wstring text = EntryLines(lotwheel::kMaxEntries);
-  HWND txtAdd = bench.Control("txtAdd");
+  HWND txtAdd = bench.Control(ControlId::txtAdd);
   const auto fill_entry_box = [&] {
-    bench.ClickAndShow("cmdClear");
+    bench.ClickAndShow(ControlId::cmdClear);
     SetWindowTextW(txtAdd, text.c_str());
     bench.ShowAll();
   };
   Report(
-      "entry box: set 32,767 lines", [&] { bench.ClickAndShow("cmdClear"); },
+      "entry box: set 32,767 lines",
+      [&] { bench.ClickAndShow(ControlId::cmdClear); },
       [&] {
         SetWindowTextW(txtAdd, text.c_str());
         bench.ShowAll();
       });
   Report("add 32,767 lines, list shown", fill_entry_box,
-         [&] { bench.ClickAndShow("cmdAdd"); });
-  const bool added = bench.Rows("lstMoto") == lotwheel::kMaxEntries;
-  SetWindowTextW(bench.Control("txtHowWho"), L"0");
+         [&] { bench.ClickAndShow(ControlId::cmdAdd); });
+  const bool added = bench.Rows(ControlId::lstMoto) == lotwheel::kMaxEntries;
+  SetWindowTextW(bench.Control(ControlId::txtHowWho), L"0");
   Report(
       "draw 0 of 32,767, lists shown",
       [&] {
         fill_entry_box();
-        bench.ClickAndShow("cmdAdd");
+        bench.ClickAndShow(ControlId::cmdAdd);
       },
-      [&] { bench.ClickAndShow("cmdBuild"); });
-  const bool drawn = bench.Rows("lstAto") == lotwheel::kMaxEntries;
+      [&] { bench.ClickAndShow(ControlId::cmdBuild); });
+  const bool drawn = bench.Rows(ControlId::lstAto) == lotwheel::kMaxEntries;
   if (!added || !drawn) {
     std::fputs("the buttons did not fill the lists\n", stderr);
     return 1;

@@ -1,5 +1,5 @@
-// What a screen reader learns of a control: its name, and whether it is a
-// link.
+// What a screen reader learns of a control or window: its name, whether it
+// is a link, and a window's description.
 #include "ui/win32/accessible_name.h"
 
 #include <commctrl.h>
@@ -24,15 +24,17 @@ HRESULT Text(std::u16string_view text, BSTR* out) {
   return *out != nullptr ? S_OK : E_OUTOFMEMORY;
 }
 
-// What a control tells screen readers beyond its standard object.
+// What a control tells screen readers beyond its standard object; an empty
+// text leaves the standard one.
 struct Annotation {
   std::u16string name;
   bool link = false;
+  std::u16string description{};
 };
 
-// The control's standard object with the annotation's name and, for a link,
-// the role, state and default action of a link; everything else is the
-// standard object's.
+// The control's standard object with the annotation's name and description
+// and, for a link, the role, state and default action of a link; everything
+// else is the standard object's.
 class AnnotatedAccessible final : public IAccessible {
  public:
   AnnotatedAccessible(HWND control, IAccessible* standard,
@@ -40,6 +42,7 @@ class AnnotatedAccessible final : public IAccessible {
       : control_(control),
         standard_(standard),
         name_(std::move(annotation.name)),
+        description_(std::move(annotation.description)),
         link_(annotation.link) {}
   AnnotatedAccessible(const AnnotatedAccessible&) = delete;
   AnnotatedAccessible& operator=(const AnnotatedAccessible&) = delete;
@@ -62,7 +65,8 @@ class AnnotatedAccessible final : public IAccessible {
   }
 
   HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
-    if (!IsSelf(child)) return standard_->get_accName(child, name);
+    if (!IsSelf(child) || name_.empty())
+      return standard_->get_accName(child, name);
     return Text(name_, name);
   }
 
@@ -131,7 +135,9 @@ class AnnotatedAccessible final : public IAccessible {
   }
   HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT child,
                                                BSTR* text) override {
-    return standard_->get_accDescription(child, text);
+    if (!IsSelf(child) || description_.empty())
+      return standard_->get_accDescription(child, text);
+    return Text(description_, text);
   }
   HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT child, BSTR* help) override {
     return standard_->get_accHelp(child, help);
@@ -178,6 +184,7 @@ class AnnotatedAccessible final : public IAccessible {
   HWND control_;
   IAccessible* standard_;
   std::u16string name_;
+  std::u16string description_;
   bool link_;
   std::atomic<ULONG> references_{1};
 };
@@ -185,10 +192,15 @@ class AnnotatedAccessible final : public IAccessible {
 LRESULT CALLBACK AnnotatedProc(HWND control, UINT message, WPARAM wparam,
                                LPARAM lparam, UINT_PTR id, DWORD_PTR data) {
   auto* annotation = reinterpret_cast<Annotation*>(data);
-  if (message == WM_GETOBJECT && static_cast<LONG>(lparam) == OBJID_CLIENT) {
+  const auto object_id = static_cast<LONG>(lparam);
+  // A window's description goes on its frame's object too: a screen reader
+  // may read the window as either when it comes to the front.
+  if (message == WM_GETOBJECT &&
+      (object_id == OBJID_CLIENT ||
+       (object_id == OBJID_WINDOW && !annotation->description.empty()))) {
     void* standard = nullptr;
-    if (SUCCEEDED(CreateStdAccessibleObject(control, OBJID_CLIENT,
-                                            IID_IAccessible, &standard))) {
+    if (SUCCEEDED(CreateStdAccessibleObject(control, object_id, IID_IAccessible,
+                                            &standard))) {
       auto* object = new AnnotatedAccessible(
           control, static_cast<IAccessible*>(standard), *annotation);
       const LRESULT result = LresultFromObject(IID_IAccessible, wparam, object);
@@ -215,11 +227,15 @@ void Annotate(HWND control, Annotation annotation) {
 }  // namespace
 
 void SetSpokenName(HWND control, std::u16string name) {
-  Annotate(control, {std::move(name), false});
+  Annotate(control, {.name = std::move(name)});
 }
 
 void MakeAccessibleLink(HWND picture, std::u16string name) {
-  Annotate(picture, {std::move(name), true});
+  Annotate(picture, {.name = std::move(name), .link = true});
+}
+
+void SetAccessibleDescription(HWND window, std::u16string text) {
+  Annotate(window, {.name = {}, .link = false, .description = std::move(text)});
 }
 
 }  // namespace lotwheel::win32

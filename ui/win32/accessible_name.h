@@ -1,5 +1,6 @@
-// What a screen reader learns of a control beyond what Windows tells it: its
-// spoken name, and for a picture that opens a web page, that it is a link.
+// What a screen reader learns of a control or window beyond what Windows
+// tells it: its spoken name, for a picture that opens a web page that it is a
+// link, and for a window a description to say as it opens.
 #pragma once
 
 #include <windows.h>
@@ -17,5 +18,10 @@ void SetSpokenName(HWND control, std::u16string name);
 // link named `name`. Its default action is the click its window already
 // answers, posted so that it runs outside the screen reader's call.
 void MakeAccessibleLink(HWND picture, std::u16string name);
+
+// From now on, until it is destroyed, the top-level `window` is described
+// to screen readers by `text`, read after its title as it opens; its name
+// stays its title.
+void SetAccessibleDescription(HWND window, std::u16string text);
 
 }  // namespace lotwheel::win32

@@ -7,6 +7,8 @@
 
 #include "ui/twips.h"
 #include "ui/win32/accessible_name.h"
+#include "ui/win32/fonts.h"
+#include "ui/win32/resource_ids.h"
 #include "ui/win32/wide_text.h"
 
 namespace lotwheel::win32 {
@@ -24,13 +26,18 @@ struct ClassAndStyle {
 // focus from one button to the next: only Tab does.
 constexpr DWORD kChild = WS_CHILD | WS_VISIBLE | WS_GROUP;
 
+DWORD LabelStyle(const ui::ControlInfo& info) {
+  // A caption without "&" shows every character and has no access key.
+  const DWORD prefix = ui::HasAccessKey(info.caption) ? 0 : SS_NOPREFIX;
+  if (info.align == ui::TextAlign::kRight) return SS_RIGHT | prefix;
+  if (info.wrap == ui::TextWrap::kNone) return SS_LEFTNOWORDWRAP | prefix;
+  return SS_LEFT | prefix;
+}
+
 ClassAndStyle ClassFor(const ui::ControlInfo& info) {
-  const bool has_access_key = info.caption.find(u'&') != std::u16string::npos;
   switch (info.kind) {
     case ControlKind::kLabel:
-      // A caption without "&" shows every character and has no access key.
-      return {L"STATIC", kChild | SS_LEFT | (has_access_key ? 0 : SS_NOPREFIX),
-              0};
+      return {L"STATIC", kChild | LabelStyle(info), 0};
     case ControlKind::kList:
       return {WC_LISTVIEWW,
               kChild | WS_TABSTOP | LVS_REPORT | LVS_OWNERDATA |
@@ -41,15 +48,16 @@ ClassAndStyle ClassFor(const ui::ControlInfo& info) {
     case ControlKind::kLineEdit:
       return {L"EDIT", kChild | WS_TABSTOP | ES_AUTOHSCROLL, WS_EX_CLIENTEDGE};
     case ControlKind::kTextArea:
-      // No horizontal scrolling: long lines wrap at the right edge.
+      // No horizontal scrolling: long lines wrap at the right edge. Without
+      // ES_WANTRETURN, Enter presses the default button as in any dialog,
+      // and Ctrl+Enter starts a new line.
       return {L"EDIT",
-              kChild | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_WANTRETURN |
-                  ES_AUTOVSCROLL,
+              kChild | WS_TABSTOP | WS_VSCROLL | ES_MULTILINE | ES_AUTOVSCROLL |
+                  (info.enter == ui::EnterKey::kNewLine ? ES_WANTRETURN : 0),
               WS_EX_CLIENTEDGE};
     case ControlKind::kButton:
       return {L"BUTTON", kChild | WS_TABSTOP | BS_PUSHBUTTON, 0};
     case ControlKind::kPicture:
-      // The window that owns the picture gives it its image.
       return {L"STATIC",
               kChild | SS_NOTIFY | SS_REALSIZECONTROL |
                   (info.art == ui::Art::kAppIcon ? SS_ICON : SS_BITMAP),
@@ -67,15 +75,43 @@ HINSTANCE InstanceOf(HWND window) {
   return reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(window, GWLP_HINSTANCE));
 }
 
+// A picture's own size in pixels: its place in the table at 15 twips to the
+// pixel. It is shown at that size at every DPI, never stretched.
+SIZE NaturalSize(const ui::ControlInfo& info) {
+  return {ui::PixelsFromTwips(info.rect.width),
+          ui::PixelsFromTwips(info.rect.height)};
+}
+
+// A multi-line edit in a dialog would close the window on Esc; instead Esc
+// does there what it does everywhere else in the window, through the dialog
+// manager's IDCANCEL.
+LRESULT CALLBACK TextAreaProc(HWND hwnd, UINT message, WPARAM wparam,
+                              LPARAM lparam, UINT_PTR id, DWORD_PTR) {
+  if ((message == WM_KEYDOWN || message == WM_CHAR) && wparam == VK_ESCAPE) {
+    if (message == WM_KEYDOWN)
+      SendMessageW(GetParent(hwnd), WM_COMMAND, IDCANCEL, 0);
+    return 0;
+  }
+  if (message == WM_NCDESTROY) RemoveWindowSubclass(hwnd, &TextAreaProc, id);
+  return DefSubclassProc(hwnd, message, wparam, lparam);
+}
+
 }  // namespace
 
-ControlSet::ControlSet(HWND parent, const ui::WindowLayout& layout)
-    : parent_(parent), layout_(layout) {
-  handles_.reserve(layout.controls.size());
-  for (size_t row = 0; row < layout.controls.size(); ++row) {
+int ControlSet::CommandId(const ui::ControlTable& table, ui::ControlId id) {
+  return kFirstControlId +
+         static_cast<int>(&table.Row(id) - table.controls.data());
+}
+
+ControlSet::ControlSet(HWND parent, const ui::ControlTable& table)
+    : parent_(parent), table_(table) {
+  handles_.reserve(table.controls.size());
+  for (size_t row = 0; row < table.controls.size(); ++row) {
     handles_.push_back(
-        Create(layout.controls[row], kFirstControlId + static_cast<int>(row)));
+        Create(table.controls[row], kFirstControlId + static_cast<int>(row)));
   }
+  if (const auto button = DefaultButton())
+    SendMessageW(parent_, DM_SETDEFID, CommandId(table_, *button), 0);
 }
 
 HWND ControlSet::Create(const ui::ControlInfo& info, int id) {
@@ -104,6 +140,9 @@ HWND ControlSet::Create(const ui::ControlInfo& info, int id) {
   // of 32,767 rows would cost each update more than the list itself.
   if (info.kind != ControlKind::kPicture && !NeedsNameLabel(info.kind))
     SetSpokenName(control, info.spoken_name);
+  if (info.kind == ControlKind::kPicture) ShowArt(control, info);
+  if (info.kind == ControlKind::kTextArea)
+    SetWindowSubclass(control, &TextAreaProc, 0, 0);
   if (info.kind == ControlKind::kList) {
     ListView_SetExtendedListViewStyle(
         control, LVS_EX_FULLROWSELECT | LVS_EX_DOUBLEBUFFER);
@@ -119,6 +158,35 @@ HWND ControlSet::Create(const ui::ControlInfo& info, int id) {
   }
   if (!info.tooltip.empty()) AddTooltip(control, info.tooltip);
   return control;
+}
+
+void ControlSet::ShowArt(HWND picture, const ui::ControlInfo& info) {
+  const HINSTANCE instance = InstanceOf(parent_);
+  UINT type = IMAGE_BITMAP;
+  HANDLE image = nullptr;
+  if (info.art == ui::Art::kAppIcon) {
+    // The icon's image of exactly that size, not one scaled from another.
+    const SIZE size = NaturalSize(info);
+    icons_.emplace_back(
+        static_cast<HICON>(LoadImageW(instance, kAppIconName, IMAGE_ICON,
+                                      size.cx, size.cy, LR_DEFAULTCOLOR)));
+    type = IMAGE_ICON;
+    image = icons_.back().get();
+  } else {
+    // Kept as the 24-bit bitmap it is, whatever the screen's depth.
+    const int resource =
+        info.art == ui::Art::kGroupBanner ? IDB_BANNER_GROUP : IDB_BANNER_LABEL;
+    bitmaps_.emplace_back(static_cast<HBITMAP>(
+        LoadImageW(instance, MAKEINTRESOURCEW(resource), IMAGE_BITMAP, 0, 0,
+                   LR_CREATEDIBSECTION)));
+    image = bitmaps_.back().get();
+  }
+  SendMessageW(picture, STM_SETIMAGE, type, reinterpret_cast<LPARAM>(image));
+  // What a screen reader says for it. Straight to the window's text: the
+  // picture control itself would take a text as the name of an image.
+  DefWindowProcW(picture, WM_SETTEXT, 0,
+                 reinterpret_cast<LPARAM>(ToWide(info.spoken_name).c_str()));
+  if (!info.link.empty()) MakeAccessibleLink(picture, info.spoken_name);
 }
 
 void ControlSet::AddTooltip(HWND control, std::u16string_view text) {
@@ -138,41 +206,63 @@ void ControlSet::AddTooltip(HWND control, std::u16string_view text) {
   SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&tool));
 }
 
-HWND ControlSet::Handle(std::string_view name) const {
-  for (size_t row = 0; row < handles_.size(); ++row) {
-    if (layout_.controls[row].name == name) return handles_[row];
-  }
-  std::abort();
+HWND ControlSet::Handle(ui::ControlId id) const {
+  return handles_[static_cast<size_t>(CommandId(table_, id) - kFirstControlId)];
 }
 
-int ControlSet::Id(std::string_view name) const {
-  return GetDlgCtrlID(Handle(name));
+std::optional<ui::ControlId> ControlSet::FromCommand(int command) const {
+  const int row = command - kFirstControlId;
+  if (row < 0 || row >= static_cast<int>(handles_.size())) return std::nullopt;
+  return table_.controls[static_cast<size_t>(row)].id;
+}
+
+std::optional<ui::ControlId> ControlSet::Find(HWND control) const {
+  for (size_t row = 0; row < handles_.size(); ++row) {
+    if (handles_[row] == control) return table_.controls[row].id;
+  }
+  return std::nullopt;
+}
+
+std::optional<ui::ControlId> ControlSet::DefaultButton() const {
+  for (const ui::ControlInfo& info : table_.controls) {
+    if (info.default_button) return info.id;
+  }
+  return std::nullopt;
 }
 
 SIZE ControlSet::ClientSize(UINT dpi) const {
   const int d = static_cast<int>(dpi);
-  return {ui::PixelsFromTwips(layout_.client_width, d),
-          ui::PixelsFromTwips(layout_.client_height, d)};
+  return {ui::PixelsFromTwips(table_.client_width, d),
+          ui::PixelsFromTwips(table_.client_height, d)};
 }
 
 RECT ControlSet::PixelRect(const ui::ControlInfo& info, UINT dpi) const {
   const int d = static_cast<int>(dpi);
   // A control inside a frame is measured from the frame's corner.
   POINT origin{0, 0};
-  if (!info.parent.empty()) {
-    const RECT frame = PixelRect(layout_.Control(info.parent), dpi);
+  if (info.parent) {
+    const RECT frame = PixelRect(table_.Row(*info.parent), dpi);
     origin = {frame.left, frame.top};
   }
   const LONG left = origin.x + ui::PixelsFromTwips(info.rect.left, d);
   const LONG top = origin.y + ui::PixelsFromTwips(info.rect.top, d);
-  return {left, top, left + ui::PixelsFromTwips(info.rect.width, d),
-          top + ui::PixelsFromTwips(info.rect.height, d)};
+  RECT rect{left, top, left + ui::PixelsFromTwips(info.rect.width, d),
+            top + ui::PixelsFromTwips(info.rect.height, d)};
+  if (info.kind == ControlKind::kPicture) {
+    // At its own size, in the middle of its place.
+    const SIZE size = NaturalSize(info);
+    rect.left += (rect.right - rect.left - size.cx) / 2;
+    rect.top += (rect.bottom - rect.top - size.cy) / 2;
+    rect.right = rect.left + size.cx;
+    rect.bottom = rect.top + size.cy;
+  }
+  return rect;
 }
 
 void ControlSet::Layout(UINT dpi) {
   std::array<FontHandle, 3> old_fonts = std::move(fonts_);
   for (size_t row = 0; row < handles_.size(); ++row) {
-    const ui::ControlInfo& info = layout_.controls[row];
+    const ui::ControlInfo& info = table_.controls[row];
     const RECT rect = PixelRect(info, dpi);
     SetWindowPos(handles_[row], nullptr, rect.left, rect.top,
                  rect.right - rect.left, rect.bottom - rect.top,

@@ -8,20 +8,9 @@
 #include "ui/win32/control_set.h"
 
 namespace lotwheel::win32 {
-namespace {
 
-// Scrolls `row` to the top of the list, or as near as the list's end allows.
-void ScrollToTop(HWND list, int row) {
-  RECT first{};
-  if (!ListView_GetItemRect(list, 0, &first, LVIR_BOUNDS)) return;
-  const int steps = row - ListView_GetTopIndex(list);
-  if (steps != 0) ListView_Scroll(list, 0, steps * (first.bottom - first.top));
-}
-
-}  // namespace
-
-void ShowRows(HWND list, int count, RowChange change, int first_new) {
-  if (change == RowChange::kReplaced &&
+void ShowListRows(HWND list, int count, ui::RowChange change) {
+  if (change == ui::RowChange::kReplaced &&
       ListView_GetNextItem(list, -1, LVNI_SELECTED | LVNI_FOCUSED) != -1)
     ListView_SetItemState(list, -1, 0, LVIS_SELECTED | LVIS_FOCUSED);
   // The rows are painted once, at the end, rather than after each step.
@@ -29,12 +18,15 @@ void ShowRows(HWND list, int count, RowChange change, int first_new) {
   ListView_SetItemCountEx(list, count,
                           LVSICF_NOINVALIDATEALL | LVSICF_NOSCROLL);
   SendMessageW(list, WM_SETREDRAW, TRUE, 0);
-  // New entries come at the end: show the first of them at the top rather
-  // than jumping back to the start of a long list.
-  if (change == RowChange::kAppended && first_new > 0 && first_new < count)
-    ScrollToTop(list, first_new);
   FitListColumn(list);
   InvalidateRect(list, nullptr, TRUE);
+}
+
+void ScrollListToRow(HWND list, int row) {
+  RECT first{};
+  if (!ListView_GetItemRect(list, 0, &first, LVIR_BOUNDS)) return;
+  const int steps = row - ListView_GetTopIndex(list);
+  if (steps != 0) ListView_Scroll(list, 0, steps * (first.bottom - first.top));
 }
 
 void WriteRowText(std::u16string_view row, wchar_t* buffer, int capacity) {

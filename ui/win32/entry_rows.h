@@ -7,17 +7,16 @@
 
 #include <string_view>
 
+#include "ui/main_view.h"
+
 namespace lotwheel::win32 {
 
-enum class RowChange {
-  kAppended,  // the rows shown so far are unchanged, new ones follow
-  kReplaced,  // any row may differ now
-};
-
-// Brings `list` in line with a list of `count` entries. After kAppended the
-// first new row, `first_new`, is scrolled to the top; after kReplaced the
+// Brings `list` in line with a list of `count` entries. After kReplaced the
 // selection is let go, since it would point at another entry now.
-void ShowRows(HWND list, int count, RowChange change, int first_new = 0);
+void ShowListRows(HWND list, int count, ui::RowChange change);
+
+// Scrolls `row` to the top of the list, or as near as the list's end allows.
+void ScrollListToRow(HWND list, int row);
 
 // Copies a row's text into the buffer of a display-info request. A text that
 // does not fit ends in "…" instead, never inside a surrogate pair.

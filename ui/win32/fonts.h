@@ -3,18 +3,12 @@
 
 #include <windows.h>
 
-#include <memory>
 #include <string_view>
-#include <type_traits>
 
-#include "ui/window_layout.h"
+#include "ui/control_table.h"
+#include "ui/win32/owned_handles.h"
 
 namespace lotwheel::win32 {
-
-struct FontDeleter {
-  void operator()(HFONT font) const { DeleteObject(font); }
-};
-using FontHandle = std::unique_ptr<std::remove_pointer_t<HFONT>, FontDeleter>;
 
 // kInterface: the system's message font at 9 points, the size the fixed
 // layout is measured for. The gothic faces: "ＭＳ Ｐゴシック" in the Shift-JIS

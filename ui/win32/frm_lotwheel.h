@@ -1,4 +1,5 @@
-// The main window: the two lists, the entry box and the five buttons.
+// The main window: the two lists, the entry box and the five buttons. It
+// shows what its presenter decides and hands it every press.
 #pragma once
 
 #include <windows.h>
@@ -7,15 +8,17 @@
 #include <commctrl.h>
 
 #include <functional>
-#include <memory>
+#include <optional>
+#include <string>
 #include <string_view>
 
-#include "engine/clipboard.h"
-#include "engine/draw_session.h"
-#include "ui/win32/control_set.h"
-#include "ui/win32/dialog_window_proc.h"
+#include "ui/main_presenter.h"
+#include "ui/main_view.h"
+#include "ui/win32/dialog_window.h"
 
-class frmLotwheel final {
+namespace lotwheel::win32 {
+
+class frmLotwheel final : public DialogWindow, public ui::MainView {
  public:
   // Shows one message over the window and returns when it is answered.
   using MessageBoxFunction =
@@ -23,60 +26,32 @@ class frmLotwheel final {
 
   // Creates the window, hidden; the process ends when it is closed.
   frmLotwheel();
-  ~frmLotwheel();
-  frmLotwheel(const frmLotwheel&) = delete;
-  frmLotwheel& operator=(const frmLotwheel&) = delete;
+  ~frmLotwheel() override;
 
-  // Shows the window with the focus on the first list.
+  // Shows the window; the focus goes where the presenter says.
   void Show(int show_command);
-  HWND hwnd() const { return hwnd_; }
-  // The control of that name in the window's table.
-  HWND Control(std::string_view name) const;
-
-  // The clipboard that the copy button fills; the system's by default.
-  void UseClipboard(std::unique_ptr<lotwheel::Clipboard> clipboard);
   // How messages are shown; a modal MessageBoxW by default.
   void UseMessageBox(MessageBoxFunction show);
 
  private:
-  friend LRESULT CALLBACK lotwheel::win32::DialogWindowProc<frmLotwheel>(
-      HWND, UINT, WPARAM, LPARAM);
-  static LRESULT CALLBACK EntryBoxProc(HWND hwnd, UINT message, WPARAM wparam,
-                                       LPARAM lparam, UINT_PTR id,
-                                       DWORD_PTR data);
-  // True when the message was answered, in `result`.
-  bool OnMessage(UINT message, WPARAM wparam, LPARAM lparam, LRESULT& result);
-  void OnCreate();
-  // Sizes the window and lays out its controls and fonts at `dpi`; at the
-  // suggested place when the DPI changed.
-  void ApplyDpi(UINT dpi, const RECT* suggested);
-  void SetIcons(UINT dpi);
-  void OnCommand(int id);
+  // The view the presenter drives.
+  std::u16string Text(ui::ControlId box) const override;
+  void SetText(ui::ControlId box, std::u16string_view text) override;
+  void ShowRows(ui::ControlId list, int count, ui::RowChange change) override;
+  void ScrollToRow(ui::ControlId list, int row) override;
+  std::optional<ui::ControlId> Focus() const override;
+  void SetFocus(ui::ControlId control) override;
+  void ShowMessage(std::u16string_view text) override;
+  void Announce(std::u16string_view text) override;
+  void OpenVersionWindow() override;
+
+  void OnPress(ui::ControlId control) override;
+  bool OnMessage(UINT message, WPARAM wparam, LPARAM lparam,
+                 LRESULT& result) override;
   void AnswerRowText(NMLVDISPINFOW& request) const;
 
-  void OnAddClicked();
-  void OnClearClicked();
-  void OnBuildClicked();
-  void OnCopyClicked();
-
-  // Runs one operation. Running out of memory leaves both lists as they
-  // were, so it is reported and the program goes on.
-  void Run(const std::function<void()>& operation);
-  // Shows the one kind of message box this window has; empty shows none.
-  void ShowMessage(std::u16string_view text);
-
-  HWND hwnd_ = nullptr;
-  lotwheel::DrawSession session_;
-  std::unique_ptr<lotwheel::Clipboard> clipboard_;
   MessageBoxFunction show_message_;
-  std::unique_ptr<lotwheel::win32::ControlSet> controls_;
-  SIZE outer_size_{};  // the window's fixed size at its DPI
-  HICON big_icon_ = nullptr;
-  HICON small_icon_ = nullptr;
-  bool com_;  // COM was set up for the window, and is let go with it
-
-  HWND lstMoto = nullptr;
-  HWND lstAto = nullptr;
-  HWND txtAdd = nullptr;
-  HWND txtHowWho = nullptr;
+  ui::MainPresenter presenter_;
 };
+
+}  // namespace lotwheel::win32

@@ -1,12 +1,14 @@
 // Tests of the version window, driven from inside its own modal loop: opened
 // from the main window, closed every way it can be, laid out at the window's
-// DPI, and its banners' clicks, tooltips and pointer.
-#include <oleacc.h>
-
+// DPI, what a screen reader reads of it, and its banners' clicks, tooltips
+// and pointer.
 #include <functional>
 #include <string>
 #include <vector>
 
+#include "tests/ui/keyboard_tables.h"
+#include "ui/texts.h"
+#include "ui/twips.h"
 #include "ui/win32/frm_ver_info.h"
 #include "ui/win32/shell_open.h"
 #include "window_driver.h"
@@ -36,12 +38,9 @@ void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
   }
 }
 
-HWND Item(HWND window, const std::string& name) {
-  const auto& rows = ui::VerInfoWindowLayout().controls;
-  for (size_t row = 0; row < rows.size(); ++row)
-    if (rows[row].name == name)
-      return GetDlgItem(window, ControlSet::kFirstControlId + int(row));
-  return nullptr;
+HWND Item(HWND window, Id id) {
+  return GetDlgItem(window,
+                    ControlSet::CommandId(ui::VerInfoWindowTable(), id));
 }
 
 RECT RectIn(HWND window, HWND control) {
@@ -110,7 +109,7 @@ class VerInfoTest : public WindowDriver {
     const UINT_PTR timer = SetTimer(nullptr, 0, USER_TIMER_MINIMUM, &Tick);
     void* watch = AddVectoredExceptionHandler(1, &CountFault);
     faults = 0;
-    open ? open() : Click("cmdVerInfo");
+    open ? open() : Click(Id::cmdVerInfo);
     RemoveVectoredExceptionHandler(watch);
     KillTimer(nullptr, timer);
     EXPECT_EQ(faults, 0);
@@ -122,20 +121,23 @@ class VerInfoTest : public WindowDriver {
 
 TEST_F(VerInfoTest, OpensModallyFromTheButtonAndAltVAndHandsBackTheFocus) {
   Add(u"A\r\nB\r\nC");
-  SetText("txtHowWho", u"1");
-  Click("cmdBuild");
-  const auto source = Rows("lstMoto"), output = Rows("lstAto");
-  const ui::WindowLayout& layout = ui::VerInfoWindowLayout();
+  SetText(Id::txtHowWho, u"1");
+  Click(Id::cmdBuild);
+  const auto source = Rows(Id::lstMoto), output = Rows(Id::lstAto);
   for (bool by_key : {false, true}) {
     SCOPED_TRACE(by_key ? "Alt+V" : "button");
-    FocusOn("lstMoto");
+    FocusOn(Id::lstMoto);
     const Step inside = [&](HWND v) {
       EXPECT_EQ(GetWindow(v, GW_OWNER), w->hwnd());
       EXPECT_FALSE(IsWindowEnabled(w->hwnd()));
-      EXPECT_EQ(TextOf(v), layout.title);
-      EXPECT_EQ(TextOf(Item(v, "lblVerinfo")), u"Version:1.03.0005");
-      EXPECT_EQ(TextOf(Item(v, "Text1")), ui::kCreditsText);
-      EXPECT_EQ(GetFocus(), Item(v, "Text1"));
+      EXPECT_EQ(WindowText(v), ui::VerInfoWindowTable().title);
+      EXPECT_EQ(WindowText(Item(v, Id::lblVerinfo)), u"Version:1.03.0005");
+      EXPECT_EQ(WindowText(Item(v, Id::Text1)), ui::kCreditsText);
+      EXPECT_EQ(GetFocus(), Item(v, Id::Text1));
+      // A screen reader says the version after the title as it opens.
+      const Spoken said = SpokenOf(v);
+      EXPECT_EQ(said.name, ui::VerInfoWindowTable().title);
+      EXPECT_EQ(said.description, u"Version:1.03.0005");
       // Close box alone, fixed, no icon, no taskbar button.
       EXPECT_EQ(GetWindowLongW(v, GWL_STYLE) &
                     (WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX |
@@ -146,54 +148,58 @@ TEST_F(VerInfoTest, OpensModallyFromTheButtonAndAltVAndHandsBackTheFocus) {
       Press(VK_RETURN);  // in Text1: presses OK
     };
     const bool closed =
-        Run({inside}, [&] { by_key ? Key('V', true) : Click("cmdVerInfo"); });
+        Run({inside}, [&] { by_key ? Key('V', true) : Click(Id::cmdVerInfo); });
     EXPECT_TRUE(closed);
     EXPECT_TRUE(IsWindowEnabled(w->hwnd()));
     EXPECT_EQ(GetActiveWindow(), w->hwnd());
-    EXPECT_EQ(Focus(), "cmdVerInfo");
-    EXPECT_EQ(Rows("lstMoto"), source);
-    EXPECT_EQ(Rows("lstAto"), output);
+    EXPECT_EQ(Focus(), Id::cmdVerInfo);
+    EXPECT_EQ(Rows(Id::lstMoto), source);
+    EXPECT_EQ(Rows(Id::lstAto), output);
   }
 }
 
 // Every opening shows the credits afresh, whatever the one before typed.
 TEST_F(VerInfoTest, ClosesByEveryWayButCtrlEnterAndTab) {
   struct Case {
-    const char* focus;
+    Id focus;
     UINT key;  // 0: the close box
     bool alt, ctrl, closes;
-  } cases[] = {
-      {"Text1", VK_RETURN, false, true, false},  // a new line instead
-      {"Text1", VK_TAB, false, false, false},
-      {"Text1", 'V', true, false, false},
-      {"Text1", VK_ESCAPE, false, false, true},
-      {"Text1", 'O', true, false, true},
-      {"Text1", 0, false, false, true},
-      {"cmdOK", VK_ESCAPE, false, false, true},
-      {"cmdOK", VK_RETURN, false, false, true},
-      {"cmdOK", VK_SPACE, false, false, true},
   };
+  std::vector<Case> cases = {
+      {Id::Text1, VK_RETURN, false, true, false},  // a new line instead
+      {Id::Text1, VK_TAB, false, false, false},
+      {Id::Text1, 'V', true, false, false},
+      {Id::Text1, VK_ESCAPE, false, false, true},
+      {Id::Text1, 0, false, false, true},
+      {Id::cmdOK, VK_ESCAPE, false, false, true},
+      {Id::cmdOK, VK_RETURN, false, false, true},
+      {Id::cmdOK, VK_SPACE, false, false, true},
+  };
+  for (const ui::AccessKey& key : ui::kVerInfoAccessKeys)
+    cases.push_back({Id::Text1, UINT(key.letter), true, false,
+                     key.control == Id::cmdOK && key.presses});
   const std::u16string credits(ui::kCreditsText);
   for (const Case& c : cases) {
-    const bool closed =
-        Run({[&](HWND v) {
-               EXPECT_EQ(TextOf(Item(v, "Text1")), credits);
-               // The caret starts at the start, with nothing selected.
-               if (GetFocus() != Item(v, c.focus))
-                 SendMessageW(v, WM_NEXTDLGCTL, WPARAM(Item(v, c.focus)), TRUE);
-               if (c.key == 0)
-                 PostMessageW(v, WM_SYSCOMMAND, SC_CLOSE, 0);
-               else
-                 Press(c.key, c.alt, c.ctrl);
-             },
-             [&](HWND v) {
-               HoldCtrl(false);
-               const std::u16string text = TextOf(Item(v, "Text1"));
-               EXPECT_EQ(text, c.ctrl ? u"\r\n" + credits : credits);
-               const bool tabbed = c.key == VK_TAB;  // on to OK
-               EXPECT_EQ(GetFocus(), Item(v, tabbed ? "cmdOK" : "Text1"));
-             }});
-    EXPECT_EQ(closed, c.closes) << c.focus << " " << c.key;
+    const bool closed = Run(
+        {[&](HWND v) {
+           EXPECT_EQ(WindowText(Item(v, Id::Text1)), credits);
+           // The caret starts at the start, with nothing selected.
+           if (GetFocus() != Item(v, c.focus))
+             SendMessageW(v, WM_NEXTDLGCTL, WPARAM(Item(v, c.focus)), TRUE);
+           if (c.key == 0)
+             PostMessageW(v, WM_SYSCOMMAND, SC_CLOSE, 0);
+           else
+             Press(c.key, c.alt, c.ctrl);
+         },
+         [&](HWND v) {
+           HoldCtrl(false);
+           const std::u16string text = WindowText(Item(v, Id::Text1));
+           EXPECT_EQ(text, c.ctrl ? u"\r\n" + credits : credits);
+           const bool tabbed = c.key == VK_TAB;  // on to the next
+           EXPECT_EQ(GetFocus(), Item(v, ui::kVerInfoTabOrder[tabbed ? 1 : 0]));
+         }});
+    EXPECT_EQ(closed, c.closes)
+        << testing::PrintToString(c.focus) << " " << c.key;
   }
 }
 
@@ -201,21 +207,21 @@ TEST_F(VerInfoTest, ClosesByEveryWayButCtrlEnterAndTab) {
 // screen of the other DPI; each picture at its own size in the middle of its
 // place, never stretched.
 TEST_F(VerInfoTest, LayoutFollowsTheWindowsDpi) {
-  const ui::WindowLayout& layout = ui::VerInfoWindowLayout();
+  const ui::ControlTable& table = ui::VerInfoWindowTable();
   int d = 0;
   auto check = [&](HWND v) {
     if (d == 0) d = static_cast<int>(GetDpiForWindow(v));
     SCOPED_TRACE(d);
     RECT client;
     GetClientRect(v, &client);
-    EXPECT_EQ(client.right, ui::PixelsFromTwips(layout.client_width, d));
-    EXPECT_EQ(client.bottom, ui::PixelsFromTwips(layout.client_height, d));
-    for (const ui::ControlInfo& info : layout.controls) {
+    EXPECT_EQ(client.right, ui::PixelsFromTwips(table.client_width, d));
+    EXPECT_EQ(client.bottom, ui::PixelsFromTwips(table.client_height, d));
+    for (const ui::ControlInfo& info : table.controls) {
       const ui::TwipsRect& t = info.rect;
       RECT slot{ui::PixelsFromTwips(t.left, d), ui::PixelsFromTwips(t.top, d),
                 ui::PixelsFromTwips(t.left + t.width, d),
                 ui::PixelsFromTwips(t.top + t.height, d)};
-      const RECT got = RectIn(v, Item(v, info.name));
+      const RECT got = RectIn(v, Item(v, info.id));
       if (info.kind == ui::ControlKind::kPicture) {
         const SIZE natural{ui::PixelsFromTwips(t.width),
                            ui::PixelsFromTwips(t.height)};
@@ -225,7 +231,7 @@ TEST_F(VerInfoTest, LayoutFollowsTheWindowsDpi) {
       }
       EXPECT_TRUE(EqualRect(&got, &slot)) << info.name;
     }
-    HWND label = Item(v, "Label1");
+    HWND label = Item(v, Id::Label1);
     const auto hfont =
         reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0));
     LOGFONTW font{};
@@ -264,14 +270,14 @@ TEST_F(VerInfoTest, LayoutFollowsTheWindowsDpi) {
 // the hand over a banner and the arrow elsewhere; the tooltips and the
 // names a screen reader says are the banners' own.
 TEST_F(VerInfoTest, BannersOpenTheirPageOncePerClick) {
-  const ui::WindowLayout& layout = ui::VerInfoWindowLayout();
+  const ui::ControlTable& table = ui::VerInfoWindowTable();
   const ShellExecuteCall real = UseShellExecute(&RecordShellCall);
   shell_calls.clear();
   std::vector<Step> steps;
-  for (const char* name :
-       {"Image1", "Label1", "lblVerinfo", "Image2", "Image3"}) {
-    const ui::ControlInfo& info = layout.Control(name);
-    steps.push_back([&info](HWND v) { Mouse(Item(v, info.name), 2); });
+  for (Id id :
+       {Id::Image1, Id::Label1, Id::lblVerinfo, Id::Image2, Id::Image3}) {
+    const ui::ControlInfo& info = table.Row(id);
+    steps.push_back([&info](HWND v) { Mouse(Item(v, info.id), 2); });
     steps.push_back([&info](HWND v) {
       ICONINFO pointer{};  // the hand's hot spot is its fingertip
       GetIconInfo(GetCursor(), &pointer);
@@ -281,20 +287,9 @@ TEST_F(VerInfoTest, BannersOpenTheirPageOncePerClick) {
         EXPECT_EQ(GetCursor(), LoadCursorW(nullptr, IDC_ARROW));
       }
       // As a screen reader sees it: a banner is a link that it can follow.
-      IAccessible* object = nullptr;
-      AccessibleObjectFromWindow(Item(v, info.name), OBJID_CLIENT,
-                                 IID_IAccessible, (void**)&object);
-      ASSERT_NE(object, nullptr);
-      VARIANT self{}, role{};
-      self.vt = VT_I4;
-      BSTR spoken = nullptr;
-      object->get_accName(self, &spoken);
-      object->get_accRole(self, &role);
-      EXPECT_EQ(spoken ? ToU16(spoken) : u"", info.spoken_name);
-      EXPECT_EQ(role.lVal == ROLE_SYSTEM_LINK, !info.link.empty());
-      if (!info.link.empty()) object->accDoDefaultAction(self);
-      SysFreeString(spoken);
-      object->Release();
+      const Spoken said = SpokenOf(Item(v, info.id), !info.link.empty());
+      EXPECT_EQ(said.name, info.spoken_name);
+      EXPECT_EQ(said.role == ROLE_SYSTEM_LINK, !info.link.empty());
       HWND tip = nullptr;
       do tip = FindWindowExW(nullptr, tip, TOOLTIPS_CLASSW, nullptr);
       while (tip != nullptr && GetWindow(tip, GW_OWNER) != v);
@@ -302,7 +297,7 @@ TEST_F(VerInfoTest, BannersOpenTheirPageOncePerClick) {
       TTTOOLINFOW tool{};
       tool.cbSize = TTTOOLINFOW_V2_SIZE;
       tool.hwnd = v;
-      tool.uId = UINT_PTR(Item(v, info.name));
+      tool.uId = UINT_PTR(Item(v, info.id));
       tool.lpszText = text;
       SendMessageW(tip, TTM_GETTEXTW, 256, LPARAM(&tool));
       EXPECT_EQ(ToU16(text), info.tooltip) << info.name;
@@ -313,10 +308,9 @@ TEST_F(VerInfoTest, BannersOpenTheirPageOncePerClick) {
   char directory[MAX_PATH];
   GetCurrentDirectoryA(MAX_PATH, directory);
   std::vector<std::string> expected;
-  for (const char* name :
-       {"Image2", "Image2", "Image2", "Image3", "Image3", "Image3"})
-    expected.push_back("|open|" + layout.Control(name).link + "||" + directory +
-                       "|1");
+  for (Id id :
+       {Id::Image2, Id::Image2, Id::Image2, Id::Image3, Id::Image3, Id::Image3})
+    expected.push_back("|open|" + table.Row(id).link + "||" + directory + "|1");
   EXPECT_EQ(shell_calls, expected);
 }
 

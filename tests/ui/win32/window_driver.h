@@ -5,20 +5,36 @@
 
 #include <windows.h>
 
-// After windows.h, which it builds on.
+// After windows.h, which they build on.
 #include <commctrl.h>
 #include <gtest/gtest.h>
+#include <oleacc.h>
 
 #include <memory>
+#include <optional>
+#include <ostream>
 #include <string>
 #include <vector>
 
+#include "ui/control_table.h"
 #include "ui/win32/dialog_message.h"
 #include "ui/win32/frm_lotwheel.h"
 #include "ui/win32/wide_text.h"
-#include "ui/window_layout.h"
+
+namespace lotwheel::ui {
+
+// A failure names a control as its table does.
+inline void PrintTo(ControlId id, std::ostream* out) {
+  for (const ControlTable* table : {&MainWindowTable(), &VerInfoWindowTable()})
+    for (const ControlInfo& info : table->controls)
+      if (info.id == id) *out << info.name;
+}
+
+}  // namespace lotwheel::ui
 
 namespace lotwheel::win32 {
+
+using Id = ui::ControlId;
 
 // `count` lines, `prefix` and the line's number, joined with CR LF.
 inline std::u16string Lines(int count, std::u16string_view prefix) {
@@ -30,13 +46,6 @@ inline std::u16string Lines(int count, std::u16string_view prefix) {
   return text;
 }
 
-inline std::u16string TextOf(HWND window) {
-  std::wstring text(static_cast<size_t>(GetWindowTextLengthW(window)) + 1, 0);
-  text.resize(static_cast<size_t>(
-      GetWindowTextW(window, text.data(), static_cast<int>(text.size()))));
-  return ToU16(text);
-}
-
 inline std::u16string ClipboardText() {
   std::u16string text = u"(closed)";
   if (!OpenClipboard(nullptr)) return text;
@@ -45,6 +54,33 @@ inline std::u16string ClipboardText() {
   if (data) GlobalUnlock(data);
   CloseClipboard();
   return text;
+}
+
+// What a screen reader reads of a control or window; it follows a link
+// too if asked.
+struct Spoken {
+  std::u16string name{}, description{};
+  long role = 0;
+};
+inline Spoken SpokenOf(HWND window, bool follow_link = false) {
+  IAccessible* object = nullptr;
+  AccessibleObjectFromWindow(window, OBJID_CLIENT, IID_IAccessible,
+                             reinterpret_cast<void**>(&object));
+  if (object == nullptr) return {.name = u"(none)"};
+  VARIANT self{}, role{};
+  self.vt = VT_I4;  // CHILDID_SELF
+  BSTR name = nullptr, description = nullptr;
+  object->get_accName(self, &name);
+  object->get_accDescription(self, &description);
+  object->get_accRole(self, &role);
+  if (follow_link) object->accDoDefaultAction(self);
+  Spoken spoken{name ? ToU16(name) : u"",
+                description ? ToU16(description) : u"",
+                role.vt == VT_I4 ? role.lVal : 0};
+  SysFreeString(name);
+  SysFreeString(description);
+  object->Release();
+  return spoken;
 }
 
 // A closed window asks the program to end; the tests go on.
@@ -89,36 +125,36 @@ class WindowDriver : public ::testing::Test {
     }
   }
 
-  HWND Get(const char* name) const { return w->Control(name); }
-  std::u16string Text(const char* name) const { return TextOf(Get(name)); }
-  void SetText(const char* name, std::u16string_view text) {
-    SetWindowTextW(Get(name), ToWide(text).c_str());
+  HWND Get(Id id) const { return w->Control(id); }
+  std::u16string Text(Id id) const { return WindowText(Get(id)); }
+  void SetText(Id id, std::u16string_view text) {
+    SetWindowTextW(Get(id), ToWide(text).c_str());
   }
-  void Click(const char* name) {
-    SendMessageW(Get(name), BM_CLICK, 0, 0);
+  void Click(Id button) {
+    SendMessageW(Get(button), BM_CLICK, 0, 0);
     Pump();
   }
   void Add(std::u16string_view text) {
-    SetText("txtAdd", text);
-    Click("cmdAdd");
+    SetText(Id::txtAdd, text);
+    Click(Id::cmdAdd);
   }
-  void FocusOn(const char* name) {
-    SendMessageW(w->hwnd(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Get(name)),
+  void FocusOn(Id id) {
+    SendMessageW(w->hwnd(), WM_NEXTDLGCTL, reinterpret_cast<WPARAM>(Get(id)),
                  TRUE);
     Pump();
   }
-  // The name of the control with the focus; empty for none of them.
-  std::string Focus() const {
-    for (const auto& info : ui::MainWindowLayout().controls)
-      if (Get(info.name.c_str()) == GetFocus()) return info.name;
-    return {};
+  // The control with the focus, if it is one of the window's.
+  std::optional<Id> Focus() const {
+    for (const ui::ControlInfo& info : ui::MainWindowTable().controls)
+      if (Get(info.id) == GetFocus()) return info.id;
+    return std::nullopt;
   }
 
-  int RowCount(const char* list) const {
+  int RowCount(Id list) const {
     return static_cast<int>(SendMessageW(Get(list), LVM_GETITEMCOUNT, 0, 0));
   }
   // A row's text as the list view hands it to a screen reader.
-  std::u16string Row(const char* list, int row, int capacity = 1024) const {
+  std::u16string Row(Id list, int row, int capacity = 1024) const {
     std::wstring buffer(static_cast<size_t>(capacity), L'\0');
     LVITEMW item{};
     item.pszText = buffer.data();
@@ -127,7 +163,7 @@ class WindowDriver : public ::testing::Test {
         Get(list), LVM_GETITEMTEXTW, row, reinterpret_cast<LPARAM>(&item))));
     return ToU16(buffer);
   }
-  Texts Rows(const char* list) const {
+  Texts Rows(Id list) const {
     Texts rows;
     for (int i = 0; i < RowCount(list); ++i) rows.push_back(Row(list, i));
     return rows;
