@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <vector>
 
 namespace lotwheel::ui {
 
@@ -22,5 +23,18 @@ std::u16string DrawnText(int count, std::u16string_view first_drawn);
 std::u16string Announcement(
     std::initializer_list<std::pair<std::string_view, std::u16string_view>>
         lists);
+
+// What is said once an operation is done, wherever the focus is:
+// "3件を追加しました。入力ソースは7件です。"
+std::u16string AddedReport(int added, int source_count);
+// The names of one draw, in the order drawn, as their rows show them: the
+// first five, then how many more. "2件を抽出しました: 青木、石井。入力ソース
+// の残りは1件です。"
+std::u16string DrawnReport(const std::vector<std::u16string_view>& drawn,
+                           int source_count);
+// "出力の3件をクリップボードにコピーしました。"
+std::u16string CopiedReport(int copied);
+// "入力ソースと出力を空にしました。"
+std::u16string ClearedReport();
 
 }  // namespace lotwheel::ui

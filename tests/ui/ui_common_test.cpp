@@ -85,6 +85,19 @@ TEST(AnnouncementsTest, CountsFirstDrawnEntryAndListNames) {
             u"入力ソース 7件、出力 3件");
 }
 
+TEST(AnnouncementsTest, ReportsNameTheFirstFiveDrawnAndCountTheRest) {
+  EXPECT_EQ(AddedReport(3, 7), u"3件を追加しました。入力ソースは7件です。");
+  EXPECT_EQ(DrawnReport({}, 4),
+            u"0件を抽出しました。入力ソースの残りは4件です。");
+  EXPECT_EQ(DrawnReport({u"a\rb", u""}, 0),
+            u"2件を抽出しました: a␍b、（空の行）。入力ソースの残りは0件です。");
+  EXPECT_EQ(DrawnReport({u"1", u"2", u"3", u"4", u"5"}, 1),
+            u"5件を抽出しました: 1、2、3、4、5。入力ソースの残りは1件です。");
+  EXPECT_EQ(DrawnReport({u"1", u"2", u"3", u"4", u"5", u"6", u"7"}, 0),
+            u"7件を抽出しました: 1、2、3、4、5 ほか2件。"
+            u"入力ソースの残りは0件です。");
+}
+
 TEST(MessagesTest, EveryRefusalHasAMessageAndSuccessNone) {
   EXPECT_TRUE(MessageFor(DrawOutcome::Drawn).empty());
   EXPECT_TRUE(MessageFor(AddOutcome::Added).empty());

@@ -13,16 +13,19 @@
 #include <QPushButton>
 #include <QTextDocument>
 #include <limits>
+#include <vector>
 
 #include "ui/announcements.h"
 #include "ui/messages.h"
 #include "ui/out_of_memory.h"
 #include "ui/qt/accessibility.h"
+#include "ui/qt/announcer.h"
 #include "ui/qt/control_table.h"
 #include "ui/qt/enter_presses_button.h"
 #include "ui/qt/entry_list_model.h"
 #include "ui/qt/frm_ver_info.h"
 #include "ui/qt/held_key_guard.h"
+#include "ui/qt/list_focus.h"
 #include "ui/qt/qt_clipboard.h"
 #include "ui/qt/qt_text.h"
 #include "ui/window_layout.h"
@@ -67,13 +70,14 @@ frmLotwheel::frmLotwheel(QWidget* parent)
   output_model_ =
       new EntryListModel(session_, EntryListModel::Which::Output, this);
 
+  announcer_ = new lotwheel::Announcer(this);
   CreateControls();
   lotwheel::ApplyLayout(this, lotwheel::ui::MainWindowLayout());
   // The count label reaches a pixel into the count box; keep the box on top.
   txtHowWho->raise();
   txtHowWho->setAccessibleDescription(txtHowWho->toolTip());
   ConnectButtons();
-  ReportLists(nullptr, true);
+  ReportLists(true);
   lstMoto->setFocus();
 }
 
@@ -96,6 +100,7 @@ void frmLotwheel::CreateControls() {
     list->setUniformItemSizes(true);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    lotwheel::ReadCurrentRowOnFocus(list);
   }
 
   fraAdd = Named<QGroupBox>("fraAdd", this);
@@ -144,7 +149,11 @@ void frmLotwheel::OnAddClicked() {
     }
     source_model_->Refresh();
     ScrollToRow(lstMoto, first_new);
-    ReportLists(cmdAdd, false);
+    ReportLists(false);
+    Announce([&] {
+      return lotwheel::ui::AddedReport(session_.SourceCount() - first_new,
+                                       session_.SourceCount());
+    });
   });
 }
 
@@ -153,7 +162,8 @@ void frmLotwheel::OnClearClicked() {
   txtAdd->clear();
   source_model_->Refresh();
   output_model_->Refresh();
-  ReportLists(cmdClear, true);
+  ReportLists(true);
+  Announce([] { return lotwheel::ui::ClearedReport(); });
 }
 
 void frmLotwheel::OnBuildClicked() {
@@ -168,14 +178,24 @@ void frmLotwheel::OnBuildClicked() {
     source_model_->Refresh();
     output_model_->Refresh();
     ScrollToRow(lstAto, first_new);
-    ReportLists(cmdBuild, true, first_new);
+    ReportLists(true, first_new);
+    Announce([&] {
+      std::vector<std::u16string_view> drawn;
+      for (int i = first_new; i < session_.OutputCount(); ++i)
+        drawn.push_back(session_.OutputAt(static_cast<int16_t>(i)));
+      return lotwheel::ui::DrawnReport(drawn, session_.SourceCount());
+    });
   });
 }
 
 void frmLotwheel::OnCopyClicked() {
   Run([this] {
-    if (!session_.CopyOutput(*clipboard_))
+    if (!session_.CopyOutput(*clipboard_)) {
       ShowError(lotwheel::ui::kClipboardFailedMessage);
+      return;
+    }
+    Announce(
+        [this] { return lotwheel::ui::CopiedReport(session_.OutputCount()); });
   });
 }
 
@@ -221,8 +241,7 @@ void frmLotwheel::ScrollToRow(QListView* list, int row) {
                    QAbstractItemView::PositionAtTop);
 }
 
-void frmLotwheel::ReportLists(QPushButton* pressed, bool output_changed,
-                              int first_drawn) {
+void frmLotwheel::ReportLists(bool output_changed, int first_drawn) {
   using lotwheel::ToQString;
   namespace ui = lotwheel::ui;
   // Called once the lists have changed: should memory run out here, the
@@ -230,7 +249,6 @@ void frmLotwheel::ReportLists(QPushButton* pressed, bool output_changed,
   try {
     const std::u16string source = ui::CountText(session_.SourceCount());
     lstMoto->setAccessibleDescription(ToQString(source));
-    std::u16string summary = ui::Announcement({{"lstMoto", source}});
     if (output_changed) {
       const int count = session_.OutputCount();
       const std::u16string output =
@@ -239,15 +257,15 @@ void frmLotwheel::ReportLists(QPushButton* pressed, bool output_changed,
                     count, session_.OutputAt(static_cast<int16_t>(first_drawn)))
               : ui::CountText(count);
       lstAto->setAccessibleDescription(ToQString(output));
-      summary = ui::Announcement({{"lstMoto", source}, {"lstAto", output}});
     }
-    if (pressed == nullptr) return;
-    pressed->setAccessibleDescription(ToQString(summary));
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-    // Read out wherever the focus is, also after an access key.
-    QAccessibleAnnouncementEvent announcement(pressed, ToQString(summary));
-    QAccessible::updateAccessibility(&announcement);
-#endif
+  } catch (const std::bad_alloc&) {
+  }
+}
+
+void frmLotwheel::Announce(const std::function<std::u16string()>& text) {
+  // As above: the operation is done whether or not it can be told.
+  try {
+    announcer_->Announce(lotwheel::ToQString(text()));
   } catch (const std::bad_alloc&) {
   }
 }

@@ -10,6 +10,9 @@
 #include "engine/draw_session.h"
 
 class EntryListModel;
+namespace lotwheel {
+class Announcer;
+}
 class QGroupBox;
 class QLabel;
 class QLineEdit;
@@ -45,18 +48,18 @@ class frmLotwheel final : public QWidget {
   // Shows the one kind of message box this window has; empty shows none.
   void ShowError(std::u16string_view text);
   static void ScrollToRow(QListView* list, int row);
-  // Tells a screen reader what the operation of `pressed` did to the lists:
-  // each list's description becomes its row count, and the output's the
-  // first name of the draw that began at `first_drawn` (-1: no draw); the
-  // button's description sums them up. Orca reads a change of description
-  // on the control that has the focus, which after a press is the button.
-  void ReportLists(QPushButton* pressed, bool output_changed,
-                   int first_drawn = -1);
+  // Each list's accessible description becomes its row count, and the
+  // output's also the first name of the draw that began at `first_drawn`
+  // (-1: no draw).
+  void ReportLists(bool output_changed, int first_drawn = -1);
+  // Has the screen reader say what an operation did, wherever the focus is.
+  void Announce(const std::function<std::u16string()>& text);
 
   lotwheel::DrawSession session_;
   std::unique_ptr<lotwheel::Clipboard> clipboard_;
   EntryListModel* source_model_ = nullptr;
   EntryListModel* output_model_ = nullptr;
+  lotwheel::Announcer* announcer_ = nullptr;
 
   QLabel* lblMoto = nullptr;
   QListView* lstMoto = nullptr;

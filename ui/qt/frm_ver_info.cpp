@@ -72,6 +72,9 @@ frmVerInfo::frmVerInfo(QWidget* parent) : QDialog(parent) {
   lotwheel::ApplyLayout(this, lotwheel::ui::VerInfoWindowLayout());
   FillControls();
   ConnectControls();
+  // Read out with the window's title as it opens; a screen reader would
+  // otherwise pass over the short line.
+  setAccessibleDescription(lblVerinfo->text());
   Text1->setFocus();
 }
 

@@ -1,11 +1,13 @@
 // Tests of what a screen reader gets from both windows: roles, spoken names
-// and actions, and the changes the lists report after each operation.
+// and actions, the changes the lists report after each operation and what is
+// announced.
 #include <QAccessible>
 #include <QAccessibleActionInterface>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QSignalSpy>
 
+#include "ui/qt/announcer.h"
 #include "ui/qt/frm_ver_info.h"
 #include "ui/qt/picture_label.h"
 #include "window_test_helpers.h"
@@ -14,10 +16,17 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-// "lstMoto: 2件" for each description or name change, in order.
+// "lstMoto: 2件" for each description or name change, in order, and
+// "announcer: …" for each announcement.
 QStringList g_changes;
 
 void RecordChange(QAccessibleEvent* event) {
+  if (event->type() == QAccessible::ObjectShow &&
+      qobject_cast<lotwheel::Announcer*>(event->object())) {
+    g_changes << u"announcer: "_s +
+                     event->accessibleInterface()->text(QAccessible::Name);
+    return;
+  }
   const bool name = event->type() == QAccessible::NameChanged;
   if (!name && event->type() != QAccessible::DescriptionChanged) return;
   // A message box names its own controls as it comes up.
@@ -31,7 +40,8 @@ void RecordChange(QAccessibleEvent* event) {
 
 QAccessibleInterface* Accessible(const QWidget* window, const char* name) {
   return QAccessible::queryAccessibleInterface(
-      *name ? Child<QWidget>(window, name) : const_cast<QWidget*>(window));
+      *name ? window->findChild<QObject*>(QString::fromLatin1(name))
+            : const_cast<QWidget*>(window));
 }
 
 }  // namespace
@@ -74,6 +84,7 @@ class AccessibilityTest : public QObject {
             {&main, "lstAto", QAccessible::List, u"出力"_s},
             {&main, "txtHowWho", QAccessible::EditableText, u"当選人数"_s},
             {&main, "cmdAdd", QAccessible::Button, u"追加"_s},
+            {&main, "announcer", QAccessible::Notification, QString()},
             {&info, "", QAccessible::Dialog, info.windowTitle()},
             {&info, "Image2", QAccessible::Link,
              u"Z.Q HomePageへアクセスします。"_s},
@@ -94,7 +105,7 @@ class AccessibilityTest : public QObject {
       QCOMPARE(clicked.size(), 1);
     }
 
-    // What each operation reports; "<first>" is the first name drawn.
+    // What each operation reports; "<1>" and "<2>" are the names drawn.
     struct Operation {
       const char* what;
       std::function<void()> run;
@@ -103,16 +114,21 @@ class AccessibilityTest : public QObject {
     const Operation operations[] = {
         {"add",
          [&] { add(u"青木\n石井"_s); },
-         {u"lstMoto: 2件"_s, u"cmdAdd: 入力ソース 2件"_s}},
+         {u"lstMoto: 2件"_s,
+          u"announcer: 2件を追加しました。入力ソースは2件です。"_s}},
         {"refused draw", [&] { draw(u"9"_s); }, {}},
         {"draw",
          [&] { draw(u"0"_s); },
-         {u"lstMoto: 0件"_s, u"lstAto: 2件、今回の1件目: <first>"_s,
-          u"cmdBuild: 入力ソース 0件、出力 2件、今回の1件目: <first>"_s}},
+         {u"lstMoto: 0件"_s, u"lstAto: 2件、今回の1件目: <1>"_s,
+          u"announcer: 2件を抽出しました: <1>、<2>。"
+          u"入力ソースの残りは0件です。"_s}},
+        {"copy",
+         [&] { click("cmdCopy"); },
+         {u"announcer: 出力の2件をクリップボードにコピーしました。"_s}},
         {"clear",
          [&] { click("cmdClear"); },
          {u"lstMoto: 0件"_s, u"lstAto: 0件"_s,
-          u"cmdClear: 入力ソース 0件、出力 0件"_s}},
+          u"announcer: 入力ソースと出力を空にしました。"_s}},
     };
     // Qt sends change events only while an accessibility backend runs: on
     // X11 with an accessibility bus. Elsewhere the descriptions are checked
@@ -124,12 +140,16 @@ class AccessibilityTest : public QObject {
       g_changes.clear();
       op.run();
       QStringList expected = op.changes;
-      expected.replaceInStrings(u"<first>"_s, Rows(&main, "lstAto").value(0));
+      expected.replaceInStrings(u"<1>"_s, Rows(&main, "lstAto").value(0));
+      expected.replaceInStrings(u"<2>"_s, Rows(&main, "lstAto").value(1));
       for (const QString& change : expected) {
         const qsizetype colon = change.indexOf(u": "_s);
-        QCOMPARE(Accessible(&main, qPrintable(change.left(colon)))
-                     ->text(QAccessible::Description),
-                 change.mid(colon + 2));
+        const QString control = change.left(colon);
+        QCOMPARE(
+            Accessible(&main, qPrintable(control))
+                ->text(control == u"announcer"_s ? QAccessible::Name
+                                                 : QAccessible::Description),
+            change.mid(colon + 2));
       }
       if (events) {
         QVERIFY2(g_changes == expected,
