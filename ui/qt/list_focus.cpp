@@ -11,15 +11,16 @@ namespace lotwheel {
 namespace {
 
 void ReportCurrentRow(QAbstractItemView* view) {
-  if (!view->hasFocus() || view->model() == nullptr) return;
-  const int rows = view->model()->rowCount(view->rootIndex());
-  if (rows == 0) return;
+  if (!view->hasFocus() || view->model() == nullptr ||
+      view->model()->rowCount(view->rootIndex()) == 0)
+    return;
   QModelIndex current = view->currentIndex();
   if (!current.isValid()) {
     current = view->model()->index(0, 0, view->rootIndex());
     view->selectionModel()->setCurrentIndex(current,
                                             QItemSelectionModel::NoUpdate);
   }
+  if (!QAccessible::isActive()) return;
   QAccessibleInterface* list = QAccessible::queryAccessibleInterface(view);
   QAccessibleTableInterface* table = list ? list->tableInterface() : nullptr;
   if (table == nullptr) return;
