@@ -21,6 +21,14 @@ namespace {
 QStringList g_changes;
 
 void RecordChange(QAccessibleEvent* event) {
+#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
+  if (event->type() == QAccessible::Announcement) {
+    g_changes
+        << u"announcer: "_s +
+               static_cast<QAccessibleAnnouncementEvent*>(event)->message();
+    return;
+  }
+#endif
   if (event->type() == QAccessible::ObjectShow &&
       qobject_cast<lotwheel::Announcer*>(event->object())) {
     g_changes << u"announcer: "_s +
