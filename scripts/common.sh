@@ -55,6 +55,11 @@ BUILD_PACKAGES=(g++ cmake make pkg-config libgtest-dev libbenchmark-dev
 PACKAGING_CHECK_PACKAGES=(desktop-file-utils appstream lintian man-db
   binutils-mingw-w64-x86-64)
 
+# What the run under the Orca screen reader needs (tests/orca): Orca, its
+# speech server and voice, a virtual display, the buses and a key presser.
+ORCA_CHECK_PACKAGES=(orca speech-dispatcher speech-dispatcher-espeak-ng
+  at-spi2-core dbus-daemon xvfb xdotool)
+
 # What cross-building the Windows program needs (scripts/build-windows), and
 # what running it and its tests under Wine adds.
 WINDOWS_BUILD_PACKAGES=(cmake make g++-mingw-w64-x86-64-posix

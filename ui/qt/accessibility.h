@@ -1,5 +1,6 @@
 // Tells assistive technology what the program's own widgets are: the main
-// window is a top-level frame, and the banners are links that can be pressed.
+// window is a top-level frame, the banners are links that can be pressed and
+// an announcer is a notification.
 #pragma once
 
 namespace lotwheel::qt {

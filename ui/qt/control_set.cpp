@@ -17,6 +17,7 @@
 #include "ui/qt/cursor_file.h"
 #include "ui/qt/enter_presses_button.h"
 #include "ui/qt/fonts.h"
+#include "ui/qt/list_focus.h"
 #include "ui/qt/picture_label.h"
 #include "ui/qt/qt_text.h"
 
@@ -75,6 +76,7 @@ QWidget* NewList(QWidget* parent) {
   list->setUniformItemSizes(true);
   list->setSelectionMode(QAbstractItemView::SingleSelection);
   list->setEditTriggers(QAbstractItemView::NoEditTriggers);
+  ReadCurrentRowOnFocus(list);
   return list;
 }
 

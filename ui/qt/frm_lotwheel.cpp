@@ -1,7 +1,6 @@
 // The main window: the two lists, the entry box and the five buttons.
 #include "ui/qt/frm_lotwheel.h"
 
-#include <QAccessible>
 #include <QApplication>
 #include <QIcon>
 #include <QLineEdit>
@@ -11,6 +10,7 @@
 #include <QTextDocument>
 
 #include "ui/qt/accessibility.h"
+#include "ui/qt/announcer.h"
 #include "ui/qt/art_path.h"
 #include "ui/qt/control_set.h"
 #include "ui/qt/entry_list_model.h"
@@ -38,6 +38,7 @@ frmLotwheel::frmLotwheel(QWidget* parent)
   setFont(interface_font);
   qApp->installEventFilter(new HeldKeyGuard(this));
 
+  announcer_ = new Announcer(this);
   controls_ = new ControlSet(this, ui::MainWindowTable());
   for (ControlId list : {ControlId::lstMoto, ControlId::lstAto})
     controls_->Get<QListView>(list)->setModel(
@@ -92,12 +93,7 @@ void frmLotwheel::ShowMessage(std::u16string_view text) {
 }
 
 void frmLotwheel::Announce(std::u16string_view text) {
-#if QT_VERSION >= QT_VERSION_CHECK(6, 8, 0)
-  QAccessibleAnnouncementEvent announcement(this, ToQString(text));
-  QAccessible::updateAccessibility(&announcement);
-#else
-  (void)text;
-#endif
+  announcer_->Announce(ToQString(text));
 }
 
 void frmLotwheel::OpenVersionWindow() { frmVerInfo::ShowModal(this); }

@@ -13,6 +13,7 @@
 
 namespace lotwheel::qt {
 
+class Announcer;
 class ControlSet;
 
 class frmLotwheel final : public QWidget, public ui::MainView {
@@ -41,6 +42,7 @@ class frmLotwheel final : public QWidget, public ui::MainView {
 
   ui::MainPresenter presenter_;
   ControlSet* controls_ = nullptr;
+  Announcer* announcer_ = nullptr;
 
   Q_DISABLE_COPY_MOVE(frmLotwheel)
 };
