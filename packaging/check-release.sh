@@ -113,8 +113,11 @@ for file in "$TWO"/*; do
     fail "${file##*/} differs between the runs"
   fi
 done
-(cd "$ONE" && sha256sum --quiet -c SHA256SUMS) && pass "sha256sum -c SHA256SUMS" ||
+if (cd "$ONE" && sha256sum --quiet -c SHA256SUMS); then
+  pass "sha256sum -c SHA256SUMS"
+else
   fail "sha256sum -c SHA256SUMS"
+fi
 
 echo "-- the signatures"
 # verify WHAT FILE: its Authenticode signature holds, from the throwaway
