@@ -129,9 +129,13 @@ profile_files() {
 }
 
 echo "-- the zip"
-expect_equal "zip contents" "LICENSE.txt README.txt lotwheel.exe" \
+# Everything in one folder named like the zip.
+FOLDER="lotwheel-$VERSION_TEXT-win64"
+expect_equal "zip contents" \
+  "$FOLDER/LICENSE.txt $FOLDER/README.txt $FOLDER/lotwheel.exe" \
   "$(unzip -Z1 "$ZIP" | LC_ALL=C sort | tr '\n' ' ' | sed 's/ $//')"
-unzip -q "$ZIP" -d "$WORK/portable"
+unzip -q "$ZIP" -d "$WORK"
+mv "$WORK/$FOLDER" "$WORK/portable"
 expect_equal "read-me's first line" "$PRODUCT_NAME $VERSION_TEXT"$'\r' \
   "$(head -n 1 "$WORK/portable/README.txt")"
 for text in "■ 日本語" "■ English" "MIT"; do

@@ -66,10 +66,13 @@ WINDOWS_BUILD_PACKAGES=(cmake make g++-mingw-w64-x86-64-posix
   binutils-mingw-w64-x86-64 googletest)
 WINDOWS_RUN_PACKAGES=(wine wine64 fonts-wine xvfb xauth fonts-ipafont-gothic)
 WINDOWS_TOOLCHAIN="$ROOT/cmake/mingw-w64-x86_64.cmake"
-# What making the Windows release files needs (the installer's NSIS), and
-# what checking them under Wine adds.
-WINDOWS_RELEASE_PACKAGES=(nsis)
+# What making the release files needs (git for the commit's time, the
+# installer's NSIS, zip, the signing tools), and what checking the Windows
+# ones under Wine adds.
+WINDOWS_RELEASE_PACKAGES=(git nsis zip osslsigncode gnupg)
 WINDOWS_CHECK_PACKAGES=(unzip x11-utils python3-pefile)
+# What checking that the release rebuilds and verifies adds: throwaway keys.
+RELEASE_CHECK_PACKAGES=(openssl)
 
 # configure_and_build DIR [cmake options...]
 configure_and_build() {
