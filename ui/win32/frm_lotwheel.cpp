@@ -127,7 +127,10 @@ bool frmLotwheel::OnMessage(UINT message, WPARAM wparam, LPARAM lparam,
       return true;
     }
     case WM_CLOSE:
-      DestroyWindow(hwnd_);
+      // Disabled, the window is waiting for the version window or a message
+      // box, and stays: a close request sent from outside (Task Manager's
+      // End task, taskkill) is refused as the close box is.
+      if (IsWindowEnabled(hwnd_)) DestroyWindow(hwnd_);
       return true;
     case WM_DESTROY:
       // Closing the window ends the program.
