@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Checks the Windows release files of a Windows build folder: makes them
 # (the windows_packages target, from the program built there), then reads
-# back the zip, the version records, icons and imports, and under Wine, in a
-# fresh prefix, starts the zip's program, installs silently, installs again
-# over it, starts the installed program through its shortcut and uninstalls
-# silently with the registered command.
+# back the zip, the version records, icons, imports, manifest, exploit
+# mitigations and licence notices, and under Wine, in a fresh prefix, starts
+# the zip's program, installs silently, installs again over it, starts the
+# installed program through its shortcut, tries to install and uninstall
+# while it runs, and uninstalls silently with the registered command.
 # Usage: packaging/check-windows-packages.sh BUILD_DIR
 set -euo pipefail
 
@@ -22,7 +23,8 @@ WINESERVER=/usr/lib/wine/wineserver64
 
 source "$ROOT/packaging/check-common.sh"
 
-for tool in "$WINE" "$WINESERVER" makensis unzip xwininfo; do
+NM=x86_64-w64-mingw32-nm
+for tool in "$WINE" "$WINESERVER" makensis unzip xwininfo "$NM"; do
   command -v "$tool" >/dev/null || { echo "FAIL: $tool is not installed" >&2; exit 1; }
 done
 "${WINFILE[0]}" -c 'import pefile' 2>/dev/null ||
@@ -87,15 +89,16 @@ shown() {
     grep -qF "\"$PRODUCT_NAME\": (\"lotwheel.exe\" "
 }
 
-# starts WHAT PROGRAM [ARGS...]: run through scripts/wine-run, the program
-# shows its main window within 30 s and still shows it a second later; it is
-# ended afterwards. PROGRAM may hand the start on and end (start.exe).
-starts() {
-  local what="$1" pid tries=0
+# start_program WHAT PROGRAM [ARGS...]: run through scripts/wine-run, the
+# program shows its main window within 30 s and still shows it a second
+# later; it runs on until end_program. PROGRAM may hand the start on and end
+# (start.exe).
+start_program() {
+  local what="$1" tries=0
   shift
   LOTWHEEL_WINEPREFIX="$PREFIX" LOTWHEEL_WINE_LINGER=60 \
     "$ROOT/scripts/wine-run" "$@" >"$WORK/start.log" 2>&1 &
-  pid=$!
+  started=$!
   until shown || [ "$tries" -ge 300 ]; do
     sleep 0.1
     tries=$((tries + 1))
@@ -106,9 +109,39 @@ starts() {
   else
     fail "$what did not show its window: $(cat "$WORK/start.log")"
   fi
-  kill "$pid" 2>/dev/null || true
-  wait "$pid" 2>/dev/null || true
+}
+end_program() {
+  kill "$started" 2>/dev/null || true
+  wait "$started" 2>/dev/null || true
   "$ROOT/scripts/wine-run" --stop "$WORK"
+}
+starts() {
+  start_program "$@"
+  end_program
+}
+
+# in_session PROGRAM [ARGS...]: runs a Windows program beside the one that
+# start_program left running, and waits for it alone.
+in_session() {
+  LOTWHEEL_WINEPREFIX="$PREFIX" "$ROOT/scripts/wine-run" "$@" \
+    >"$WORK/run.log" 2>&1
+}
+
+# Waits up to a minute while a Windows process of the prefix runs whose
+# command line matches PATTERN (pgrep's).
+wait_for_end_of() {
+  local pid tries running
+  for ((tries = 0; tries < 600; tries++)); do
+    running=0
+    for pid in $(pgrep -f -- "$1" || true); do
+      if grep -qzxF "WINEPREFIX=$PREFIX" "/proc/$pid/environ" 2>/dev/null; then
+        running=1
+      fi
+    done
+    [ "$running" -eq 0 ] && return 0
+    sleep 0.1
+  done
+  return 1
 }
 
 # Our Uninstall key's values, one NAME=VALUE a line, from the user's registry
@@ -129,25 +162,39 @@ profile_files() {
 }
 
 echo "-- the zip"
-# Everything in one folder named like the zip.
+# One folder, so that "extract here" puts nothing beside other downloads.
 FOLDER="lotwheel-$VERSION_TEXT-win64"
-expect_equal "zip contents" \
-  "$FOLDER/LICENSE.txt $FOLDER/README.txt $FOLDER/lotwheel.exe" \
+expect_equal "zip contents" "$FOLDER/LICENSE.txt $FOLDER/README.txt \
+$FOLDER/THIRD-PARTY-NOTICES.txt $FOLDER/lotwheel.exe" \
   "$(unzip -Z1 "$ZIP" | LC_ALL=C sort | tr '\n' ' ' | sed 's/ $//')"
-unzip -q "$ZIP" -d "$WORK"
-mv "$WORK/$FOLDER" "$WORK/portable"
+unzip -q "$ZIP" -d "$WORK/portable"
+PORTABLE="$WORK/portable/$FOLDER"
 expect_equal "read-me's first line" "$PRODUCT_NAME $VERSION_TEXT"$'\r' \
-  "$(head -n 1 "$WORK/portable/README.txt")"
-for text in "■ 日本語" "■ English" "MIT"; do
-  grep -qF "$text" "$WORK/portable/README.txt" || fail "read-me lacks '$text'"
+  "$(head -n 1 "$PORTABLE/README.txt")"
+for text in "■ 日本語" "■ English" "MIT" "THIRD-PARTY-NOTICES.txt"; do
+  grep -qF "$text" "$PORTABLE/README.txt" || fail "read-me lacks '$text'"
 done
-grep -qxF "$COPYRIGHT"$'\r' "$WORK/portable/LICENSE.txt" &&
-  grep -qxF "MIT License"$'\r' "$WORK/portable/LICENSE.txt" ||
+grep -qxF "$COPYRIGHT"$'\r' "$PORTABLE/LICENSE.txt" &&
+  grep -qxF "MIT License"$'\r' "$PORTABLE/LICENSE.txt" ||
   fail "LICENSE.txt is not the MIT licence with CR LF line ends"
-starts "the zip's lotwheel.exe" "$WORK/portable/lotwheel.exe"
+cmp -s <(tr -d '\r' <"$PORTABLE/THIRD-PARTY-NOTICES.txt") \
+  "$ROOT/packaging/windows/THIRD-PARTY-NOTICES.txt" &&
+  [ "$(grep -c $'\r$' "$PORTABLE/THIRD-PARTY-NOTICES.txt")" -eq \
+    "$(wc -l <"$PORTABLE/THIRD-PARTY-NOTICES.txt")" ] ||
+  fail "THIRD-PARTY-NOTICES.txt is not ours with CR LF line ends"
+starts "the zip's lotwheel.exe" "$PORTABLE/lotwheel.exe"
+
+echo "-- licence notices for what the link put into lotwheel.exe"
+if notices="$("${WINFILE[0]}" "$ROOT/packaging/windows/linked-notices.py" \
+  "$BUILD/app/lotwheel.map" "$PORTABLE/THIRD-PARTY-NOTICES.txt" 2>&1)"; then
+  pass "every linked library has its notice"
+else
+  fail "linked libraries without a notice: $notices"
+fi
+sed 's/^/   /' <<<"$notices"
 
 echo "-- version records, icons and imports"
-for exe in "$WORK/portable/lotwheel.exe" "$SETUP"; do
+for exe in "$PORTABLE/lotwheel.exe" "$SETUP"; do
   record="$("${WINFILE[@]}" record "$exe")"
   for line in "machine x64" "fixed FileVersion $VERSION_NUMBERS" \
     "fixed ProductVersion $VERSION_NUMBERS" \
@@ -161,14 +208,33 @@ for exe in "$WORK/portable/lotwheel.exe" "$SETUP"; do
 done
 expect_equal "the installer asks for no administrator" "level asInvoker" \
   "$("${WINFILE[@]}" manifest "$SETUP")"
-# DLLs of every Windows 10 and 11: no C++ runtime, no toolkit.
-system_dlls=" advapi32.dll comctl32.dll comdlg32.dll gdi32.dll imm32.dll \
-kernel32.dll msvcrt.dll ole32.dll oleacc.dll oleaut32.dll shcore.dll \
-shell32.dll shlwapi.dll user32.dll uxtheme.dll version.dll "
+expect_equal "the program's manifest: no administrator, UTF-8 code page" \
+  "level asInvoker
+code-page UTF-8" "$("${WINFILE[@]}" manifest "$PORTABLE/lotwheel.exe")"
+# Load-time imports only from Windows' KnownDLLs, which the loader takes
+# from System32 alone, and comctl32, which the manifest binds to its
+# side-by-side version: any other DLL would be looked for beside the
+# program first, where a download may have put one of the same name.
+known_dlls=" advapi32.dll comdlg32.dll gdi32.dll imm32.dll kernel32.dll \
+msvcrt.dll ole32.dll oleaut32.dll shcore.dll shell32.dll shlwapi.dll \
+user32.dll comctl32.dll "
+imports="$("${WINFILE[@]}" imports "$PORTABLE/lotwheel.exe")"
+echo "   lotwheel.exe imports: $(tr '\n' ' ' <<<"$imports")"
 while read -r dll; do
-  [[ "$system_dlls" == *" $dll "* || "$dll" == api-ms-win-* ]] ||
-    fail "lotwheel.exe imports $dll, which Windows does not ship"
-done < <("${WINFILE[@]}" imports "$WORK/portable/lotwheel.exe")
+  [[ "$known_dlls" == *" $dll "* ]] ||
+    fail "lotwheel.exe imports $dll at load time, which is no KnownDLL"
+done <<<"$imports"
+expect_equal "lotwheel.exe: ASLR, high-entropy ASLR, DEP" "aslr on
+high-entropy-aslr on
+dep on" "$("${WINFILE[@]}" hardening "$PORTABLE/lotwheel.exe")"
+# The stack protector, in each of our libraries (the released file has no
+# symbols left to ask).
+for library in engine/liblotwheel_engine.a ui/liblotwheel_ui_common.a \
+  ui/win32/liblotwheel_win32.a; do
+  # grep -c reads all of nm's output, which grep -q would cut short.
+  [ "$("$NM" "$BUILD/$library" | grep -c ' U __stack_chk_fail$')" -gt 0 ] ||
+    fail "$library is built without the stack protector"
+done
 
 echo "-- silent install into a fresh prefix"
 [ ! -e "$USER_DIR/$INSTALL_DIR" ] && [ "$(registrations)" -eq 0 ] ||
@@ -183,9 +249,10 @@ if [ ! -f "$USER_DIR/$INSTALL_DIR/lotwheel.exe" ]; then
   exit 1
 fi
 expect_equal "installer exit status" 0 "$rc"
-expect_equal "installed files" "LICENSE.txt README.txt lotwheel.exe uninstall.exe" \
+expect_equal "installed files" \
+  "LICENSE.txt README.txt THIRD-PARTY-NOTICES.txt lotwheel.exe uninstall.exe" \
   "$(cd "$USER_DIR/$INSTALL_DIR" && LC_ALL=C ls | tr '\n' ' ' | sed 's/ $//')"
-cmp -s "$WORK/portable/lotwheel.exe" "$USER_DIR/$INSTALL_DIR/lotwheel.exe" ||
+cmp -s "$PORTABLE/lotwheel.exe" "$USER_DIR/$INSTALL_DIR/lotwheel.exe" ||
   fail "the installed lotwheel.exe differs from the zip's"
 WIN_PROGRAM="$WIN_USER_DIR\\${INSTALL_DIR//\//\\}\\lotwheel.exe"
 WIN_UNINSTALLER="${WIN_PROGRAM%\\*}\\uninstall.exe"
@@ -217,10 +284,36 @@ expect_equal "files after two installs" "$installed" "$(profile_files)"
 echo "-- the installed program, through its shortcut"
 starts "the installed program" start /wait "$WIN_USER_DIR\\${SHORTCUT//\//\\}"
 
-echo "-- silent uninstall with the registered command"
 quiet="$(registration | sed -n 's/^QuietUninstallString=//p')"
 uninstaller="${quiet#\"}"
 uninstaller="${uninstaller%%\"*}"
+
+echo "-- installing and uninstalling while the installed program runs"
+start_program "the installed program (left running)" \
+  "$USER_DIR/$INSTALL_DIR/lotwheel.exe"
+rc=0
+in_session "$SETUP" /S || rc=$?
+expect_equal "installer's exit status while the program runs" 2 "$rc"
+# An NSIS uninstaller hands its work to a copy of itself in the temporary
+# folder and ends at once; that copy is run here as the uninstaller runs it,
+# through cmd so that the folder after _?= goes unquoted, and waited for.
+cp "$USER_DIR/$INSTALL_DIR/uninstall.exe" "$WORK/uninstall-copy.exe"
+rc=0
+in_session cmd.exe /c "Z:${WORK//\//\\}\\uninstall-copy.exe /S _?=${WIN_PROGRAM%\\*}" ||
+  rc=$?
+expect_equal "uninstaller's exit status while the program runs" 2 "$rc"
+# And the registered command, whose copy is waited for by its name.
+in_session "$uninstaller" ${quiet##*\" } ||
+  fail "the registered uninstall command ended with status $?"
+wait_for_end_of '\\~nsu' || fail "the uninstaller's copy did not end"
+shown || fail "the program is no longer running"
+end_program
+expect_equal "files after refusing while the program ran" "$installed" \
+  "$(profile_files)"
+expect_equal "registrations after refusing while the program ran" 1 \
+  "$(registrations)"
+
+echo "-- silent uninstall with the registered command"
 windows_run "$uninstaller" ${quiet##*\" } || fail "uninstall ended with status $?"
 [ ! -e "$USER_DIR/$INSTALL_DIR" ] || fail "the program's folder is still there"
 [ ! -e "$USER_DIR/$SHORTCUT" ] || fail "the shortcut is still there"

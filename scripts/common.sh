@@ -61,10 +61,12 @@ ORCA_CHECK_PACKAGES=(orca speech-dispatcher speech-dispatcher-espeak-ng
   at-spi2-core dbus-daemon xvfb xdotool)
 
 # What cross-building the Windows program needs (scripts/build-windows), and
-# what running it and its tests under Wine adds.
+# what running it and its tests under Wine adds (locales: the sources of the
+# Japanese and English locales the tests run Wine in).
 WINDOWS_BUILD_PACKAGES=(cmake make g++-mingw-w64-x86-64-posix
   binutils-mingw-w64-x86-64 googletest)
-WINDOWS_RUN_PACKAGES=(wine wine64 fonts-wine xvfb xauth fonts-ipafont-gothic)
+WINDOWS_RUN_PACKAGES=(wine wine64 fonts-wine xvfb xauth fonts-ipafont-gothic
+  locales)
 WINDOWS_TOOLCHAIN="$ROOT/cmake/mingw-w64-x86_64.cmake"
 # What making the release files needs (git for the commit's time, the
 # installer's NSIS, zip, the signing tools), and what checking the Windows

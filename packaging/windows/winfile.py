@@ -3,7 +3,10 @@
   winfile.py record FILE.exe     machine, version numbers and version strings
   winfile.py icons FILE.exe      each icon group's images: WxH colours
   winfile.py imports FILE.exe    the DLLs it imports, lower case
-  winfile.py manifest FILE.exe   the requested execution level
+  winfile.py manifest FILE.exe   the requested execution level, and the ANSI
+                                 code page asked for, if any
+  winfile.py hardening FILE.exe  ASLR (with relocations), high-entropy ASLR
+                                 and DEP, each on or off
   winfile.py link FILE.lnk       a shortcut's target, arguments, folder, icon
 Needs python3-pefile."""
 
@@ -47,6 +50,21 @@ def manifest(pe):
         _, found, rest = text.partition("<requestedExecutionLevel ")
         level = rest.partition('level="')[2].partition('"')[0]
         print("level", level if found else "none")
+        code_page = text.partition("<activeCodePage")[2].partition(">")[2]
+        if code_page:
+            print("code-page", code_page.partition("<")[0].strip())
+
+
+def hardening(pe):
+    flags = pe.OPTIONAL_HEADER.DllCharacteristics
+    # Without relocations the loader cannot move the image, whatever the
+    # flag says.
+    relocations = pe.OPTIONAL_HEADER.DATA_DIRECTORY[
+        pefile.DIRECTORY_ENTRY["IMAGE_DIRECTORY_ENTRY_BASERELOC"]].Size > 0
+    on = lambda yes: "on" if yes else "off"
+    print("aslr", on(flags & 0x40 and relocations))
+    print("high-entropy-aslr", on(flags & 0x20))
+    print("dep", on(flags & 0x100))
 
 
 def resources(pe, type_id):
@@ -106,7 +124,8 @@ def utf16z(data, at):
 
 
 def main():
-    if len(sys.argv) != 3 or sys.argv[1] not in ("record", "icons", "imports", "manifest", "link"):
+    if len(sys.argv) != 3 or sys.argv[1] not in ("record", "icons", "imports", "manifest",
+                                                 "hardening", "link"):
         sys.exit(__doc__)
     command, path = sys.argv[1:]
     if command == "link":

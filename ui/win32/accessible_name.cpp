@@ -8,10 +8,29 @@
 #include <atomic>
 
 #include "ui/texts.h"
+#include "ui/win32/system_library.h"
 #include "ui/win32/wide_text.h"
 
 namespace lotwheel::win32 {
 namespace {
+
+// The two functions of oleacc.dll that the annotations need. The DLL is not
+// one Windows always takes from its own folder, so it is loaded at run time
+// from there, once, and kept until the program ends: the standard objects
+// it makes live as long as screen readers hold on to them.
+struct Oleacc {
+  decltype(&CreateStdAccessibleObject) create_standard_object;
+  decltype(&LresultFromObject) lresult_from_object;
+};
+
+const Oleacc& OleaccFunctions() {
+  static const SystemLibrary library(L"oleacc.dll");
+  static const Oleacc functions{
+      library.Get<decltype(&CreateStdAccessibleObject)>(
+          "CreateStdAccessibleObject"),
+      library.Get<decltype(&LresultFromObject)>("LresultFromObject")};
+  return functions;
+}
 
 bool IsSelf(const VARIANT& child) {
   return child.vt == VT_I4 && child.lVal == CHILDID_SELF;
@@ -198,12 +217,17 @@ LRESULT CALLBACK AnnotatedProc(HWND control, UINT message, WPARAM wparam,
   if (message == WM_GETOBJECT &&
       (object_id == OBJID_CLIENT ||
        (object_id == OBJID_WINDOW && !annotation->description.empty()))) {
+    // Without oleacc.dll there is nothing to annotate: the standard answer.
+    const Oleacc& oleacc = OleaccFunctions();
     void* standard = nullptr;
-    if (SUCCEEDED(CreateStdAccessibleObject(control, object_id, IID_IAccessible,
-                                            &standard))) {
+    if (oleacc.create_standard_object != nullptr &&
+        oleacc.lresult_from_object != nullptr &&
+        SUCCEEDED(oleacc.create_standard_object(control, object_id,
+                                                IID_IAccessible, &standard))) {
       auto* object = new AnnotatedAccessible(
           control, static_cast<IAccessible*>(standard), *annotation);
-      const LRESULT result = LresultFromObject(IID_IAccessible, wparam, object);
+      const LRESULT result =
+          oleacc.lresult_from_object(IID_IAccessible, wparam, object);
       object->Release();
       // A failure (no COM on this thread) leaves the standard answer.
       if (result > 0) return result;

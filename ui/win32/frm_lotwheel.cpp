@@ -7,6 +7,7 @@
 #include "ui/texts.h"
 #include "ui/win32/entry_rows.h"
 #include "ui/win32/frm_ver_info.h"
+#include "ui/win32/uia_notifier.h"
 #include "ui/win32/wide_text.h"
 #include "ui/win32/win32_clipboard.h"
 
@@ -72,9 +73,9 @@ void frmLotwheel::ShowMessage(std::u16string_view text) {
   show_message_(hwnd(), text);
 }
 
-void frmLotwheel::Announce(std::u16string_view /*text*/) {
-  // Nothing is said yet: a UI Automation notification will say the text
-  // here, without moving the focus.
+void frmLotwheel::Announce(std::u16string_view text) {
+  // A UI Automation notification: spoken at once, wherever the focus is.
+  win32::Announce(hwnd(), text);
 }
 
 void frmLotwheel::OpenVersionWindow() { frmVerInfo(hwnd()).ShowModal(); }
@@ -90,7 +91,10 @@ bool frmLotwheel::OnMessage(UINT message, WPARAM /*wparam*/, LPARAM lparam,
       AnswerRowText(*reinterpret_cast<NMLVDISPINFOW*>(lparam));
       return true;
     case WM_CLOSE:
-      Destroy();
+      // Disabled, the window is waiting for the version window or a message
+      // box, and stays: a close request sent from outside (Task Manager's
+      // End task, taskkill) is refused as the close box is.
+      if (IsWindowEnabled(hwnd())) Destroy();
       return true;
     case WM_DESTROY:
       // Closing the window ends the program.

@@ -14,7 +14,9 @@ using ShellExecuteCall = HINSTANCE(WINAPI*)(HWND, LPCSTR, LPCSTR, LPCSTR,
 
 // Hands `address` to the shell: no owner window, "open", an empty parameter
 // text, the process's current directory and a normal window, all in the ANSI
-// code page. It returns at once and its result is not looked at: with no
+// code page. Where that code page cannot spell the current directory, the
+// directory goes as its short name, or as none, which the shell takes for the
+// current one. It returns at once and its result is not looked at: with no
 // browser there is nothing the user could do about it.
 void OpenWebPage(const std::string& address);
 

@@ -4,6 +4,7 @@
 #include <iterator>
 
 #include "engine/draw_session.h"
+#include "fake_uia.h"
 #include "ui/row_text.h"
 #include "ui/texts.h"
 #include "ui/twips.h"
@@ -32,20 +33,34 @@ TEST_F(MainWindowTest, StartsEmptyWithCloseBoxAndIconsAndClosesAtOnce) {
 }
 
 // Each button reaches its operation with the boxes' texts, and the lists,
-// the entry box and the clipboard show what it did.
+// the entry box and the clipboard show what it did; a screen reader hears
+// it through a UI Automation notification on the window.
 TEST_F(MainWindowTest, EachButtonReachesItsOperation) {
+  raised.clear();
+  const UiaFunctions system =
+      UseUiaFunctions({&HostProvider, &RaiseNotification});
   Add(u"A\r\nB\r\nC");
   EXPECT_EQ(Rows(Id::lstMoto), (Texts{u"A", u"B", u"C"}));
   SetText(Id::txtHowWho, u"2");
   Click(Id::cmdBuild);
   EXPECT_EQ(RowCount(Id::lstMoto) * 10 + RowCount(Id::lstAto), 12);
+  const std::u16string first = Row(Id::lstAto, 0), second = Row(Id::lstAto, 1);
   Click(Id::cmdCopy);
-  EXPECT_EQ(ClipboardText(),
-            Row(Id::lstAto, 0) + u"\r\n" + Row(Id::lstAto, 1) + u"\r\n");
+  EXPECT_EQ(ClipboardText(), first + u"\r\n" + second + u"\r\n");
   Click(Id::cmdClear);
   EXPECT_EQ(RowCount(Id::lstMoto) + RowCount(Id::lstAto), 0);
   EXPECT_EQ(Text(Id::txtAdd) + Text(Id::txtHowWho), u"2");
   EXPECT_TRUE(messages.empty());
+  UseUiaFunctions(system);
+  std::vector<std::wstring> said;
+  for (const Raised& event : raised) said.push_back(event.text);
+  EXPECT_EQ(said, (std::vector<std::wstring>{
+                      L"3件を追加しました。入力ソースは3件です。",
+                      L"2件を抽出しました: " + ToWide(first) + L"、" +
+                          ToWide(second) + L"。入力ソースの残りは1件です。",
+                      L"出力の2件をクリップボードにコピーしました。",
+                      L"入力ソースと出力を空にしました。"}));
+  EXPECT_EQ(asked_for, w->hwnd());
 }
 
 // Every control and the client area at the window's own DPI, again after a

@@ -1,7 +1,9 @@
 // Tests of the version window, driven from inside its own modal loop: opened
-// from the main window, closed every way it can be, laid out at the window's
-// DPI, what a screen reader reads of it, and its banners' clicks, tooltips
-// and pointer.
+// from the main window, which can't be closed meanwhile, closed every way it
+// can be, laid out at the window's DPI, what a screen reader reads of it, and
+// its banners' clicks, tooltips and pointer.
+#include <oleacc.h>
+
 #include <functional>
 #include <string>
 #include <vector>
@@ -145,6 +147,10 @@ TEST_F(VerInfoTest, OpensModallyFromTheButtonAndAltVAndHandsBackTheFocus) {
                 WS_CAPTION | WS_SYSMENU);
       EXPECT_EQ(GetWindowLongW(v, GWL_EXSTYLE) & 0xFF, WS_EX_DLGMODALFRAME);
       EXPECT_EQ(SendMessageW(v, WM_GETICON, ICON_SMALL, 0), 0);
+      // Asked to close from outside (Task Manager's End task), the main
+      // window stays while the version window is open.
+      SendMessageW(w->hwnd(), WM_CLOSE, 0, 0);
+      EXPECT_TRUE(IsWindow(v) && IsWindow(w->hwnd()));
       Press(VK_RETURN);  // in Text1: presses OK
     };
     const bool closed =
