@@ -39,7 +39,7 @@ endfunction()
 #                        [DPI <dpi>...])
 #
 # Builds the Windows window test <name> (GoogleTest, gtest_main) and registers
-# each of its cases once per DPI (96 if none given), run by scripts/wine-run
+# each of its cases once per DPI (96 if none given), run by tests/wine/wine-run
 # in that DPI's prefix. A case at DPI 144 is named "<Suite>.<Case>@144dpi";
 # at 96 it keeps its plain name. The program can read the DPI it was started
 # for from the environment variable LOTWHEEL_WINE_DPI.

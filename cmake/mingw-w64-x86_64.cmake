@@ -4,7 +4,7 @@
 # The compilers are the posix thread model ones, so std::thread and std::mutex
 # work. The C and C++ runtimes and winpthread are linked in statically: the
 # .exe needs no DLL beyond those of Windows. Test programs run under Wine
-# through scripts/wine-run, CMake's emulator for this target.
+# through tests/wine/wine-run, CMake's emulator for this target.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 
@@ -28,5 +28,5 @@ set(CMAKE_MODULE_LINKER_FLAGS_INIT "-static-libgcc -static-libstdc++")
 
 # add_test() and gtest_discover_tests() run the .exe files through this.
 get_filename_component(LOTWHEEL_WINE_RUN
-  "${CMAKE_CURRENT_LIST_DIR}/../scripts/wine-run" ABSOLUTE)
+  "${CMAKE_CURRENT_LIST_DIR}/../tests/wine/wine-run" ABSOLUTE)
 set(CMAKE_CROSSCOMPILING_EMULATOR "${LOTWHEEL_WINE_RUN}")

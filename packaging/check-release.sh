@@ -143,9 +143,9 @@ verify "${SETUP##*/}" "$SETUP"
 
 # The uninstaller exists only once the installer has run.
 if [ -n "$TEMPLATE" ]; then
-  "$ROOT/scripts/wine-prefix" "$PREFIX" 96 "$TEMPLATE"
+  "$ROOT/tests/wine/wine-prefix" "$PREFIX" 96 "$TEMPLATE"
 else
-  "$ROOT/scripts/wine-prefix" "$PREFIX"
+  "$ROOT/tests/wine/wine-prefix" "$PREFIX"
 fi
 env -u DISPLAY WINEPREFIX="$PREFIX" WINELOADER="$WINE" WINEDEBUG=-all \
   WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d" \

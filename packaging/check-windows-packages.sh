@@ -41,7 +41,7 @@ PREFIX="$WORK/wineprefix"
 rm -rf "$WORK"
 mkdir -p "$WORK"
 cleanup() {
-  "$ROOT/scripts/wine-run" --stop "$WORK" || true
+  "$ROOT/tests/wine/wine-run" --stop "$WORK" || true
   rm -rf "$WORK"
 }
 trap cleanup EXIT
@@ -59,19 +59,19 @@ ZIP="$BUILD/packages/$ZIP"
 SETUP="$BUILD/packages/$SETUP"
 
 # A fresh prefix: a copy of the build's own, which no install has touched.
-"$ROOT/scripts/wine-prefix" "$BUILD/wineprefix"
-"$ROOT/scripts/wine-prefix" "$PREFIX" 96 "$BUILD/wineprefix"
+"$ROOT/tests/wine/wine-prefix" "$BUILD/wineprefix"
+"$ROOT/tests/wine/wine-prefix" "$PREFIX" 96 "$BUILD/wineprefix"
 USER_DIR="$PREFIX/drive_c/users/$(id -un)"
 WIN_USER_DIR="C:\\users\\$(id -un)"
 INSTALL_DIR="AppData/Local/Programs/$PRODUCT_NAME"
 SHORTCUT="AppData/Roaming/Microsoft/Windows/Start Menu/Programs/$PRODUCT_NAME.lnk"
 
 # windows_run PROGRAM [ARGS...]: runs a Windows program in the prefix with
-# no session of scripts/wine-run around it, and waits until every process it
+# no session of tests/wine/wine-run around it, and waits until every process it
 # started has ended and Wine has written the registry to disk. An
 # uninstaller hands its work to a copy of itself and ends at once.
 windows_run() {
-  "$ROOT/scripts/wine-run" --stop "$WORK"
+  "$ROOT/tests/wine/wine-run" --stop "$WORK"
   local rc=0
   env -u DISPLAY WINEPREFIX="$PREFIX" WINELOADER="$WINE" WINEDEBUG=-all \
     WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d" \
@@ -89,7 +89,7 @@ shown() {
     grep -qF "\"$PRODUCT_NAME\": (\"lotwheel.exe\" "
 }
 
-# start_program WHAT PROGRAM [ARGS...]: run through scripts/wine-run, the
+# start_program WHAT PROGRAM [ARGS...]: run through tests/wine/wine-run, the
 # program shows its main window within 30 s and still shows it a second
 # later; it runs on until end_program. PROGRAM may hand the start on and end
 # (start.exe).
@@ -97,7 +97,7 @@ start_program() {
   local what="$1" tries=0
   shift
   LOTWHEEL_WINEPREFIX="$PREFIX" LOTWHEEL_WINE_LINGER=60 \
-    "$ROOT/scripts/wine-run" "$@" >"$WORK/start.log" 2>&1 &
+    "$ROOT/tests/wine/wine-run" "$@" >"$WORK/start.log" 2>&1 &
   started=$!
   until shown || [ "$tries" -ge 300 ]; do
     sleep 0.1
@@ -113,7 +113,7 @@ start_program() {
 end_program() {
   kill "$started" 2>/dev/null || true
   wait "$started" 2>/dev/null || true
-  "$ROOT/scripts/wine-run" --stop "$WORK"
+  "$ROOT/tests/wine/wine-run" --stop "$WORK"
 }
 starts() {
   start_program "$@"
@@ -123,7 +123,7 @@ starts() {
 # in_session PROGRAM [ARGS...]: runs a Windows program beside the one that
 # start_program left running, and waits for it alone.
 in_session() {
-  LOTWHEEL_WINEPREFIX="$PREFIX" "$ROOT/scripts/wine-run" "$@" \
+  LOTWHEEL_WINEPREFIX="$PREFIX" "$ROOT/tests/wine/wine-run" "$@" \
     >"$WORK/run.log" 2>&1
 }
 

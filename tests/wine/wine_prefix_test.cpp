@@ -11,7 +11,7 @@
 
 namespace {
 
-// The DPI scripts/wine-run was asked for (LOTWHEEL_WINE_DPI), 96 by default.
+// The DPI tests/wine/wine-run was asked for (LOTWHEEL_WINE_DPI), 96 by default.
 UINT WantedDpi() {
   wchar_t value[16] = {};
   if (GetEnvironmentVariableW(L"LOTWHEEL_WINE_DPI", value, 16) == 0) {
