@@ -142,8 +142,9 @@ TEST_F(MainPresenterTest, DrawsMoveEntriesAccumulateAndAreAnnounced) {
   EXPECT_EQ(view.shown[Id::lstAto], std::pair(8, RowChange::kAppended));
   EXPECT_EQ(view.scrolled[Id::lstAto], 2);
   // Five names, then how many more.
-  EXPECT_EQ(view.announced.back(), u"6件を抽出しました: " + said(all, 2, 7) +
-                                       u" ほか1件。入力ソースの残りは0件です。");
+  EXPECT_EQ(view.announced.back(),
+            u"6件を抽出しました: " + said(all, 2, 7) +
+                u" ほか1件。入力ソースの残りは0件です。");
   EXPECT_EQ(view.texts[Id::txtHowWho], u"0");
   EXPECT_TRUE(view.messages.empty());
 }
