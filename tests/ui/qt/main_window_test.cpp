@@ -6,6 +6,7 @@
 #include <QLabel>
 #include <algorithm>
 #include <iterator>
+#include <map>
 #include <utility>
 
 #include "engine/draw_session.h"
@@ -175,15 +176,26 @@ class MainWindowTest : public QObject {
           << focus << key.toCombined() << state;
     };
     const QString kept = "|A|A|A\nA|1|old|";  // as each test starts
-    row(Qt::ALT | Qt::Key_T, "txtHowWho" + kept);
-    row(Qt::ALT | Qt::Key_I, "lstMoto" + kept);
-    // "出力(O)：" shows its letter as plain text only.
-    row(Qt::ALT | Qt::Key_O, "cmdCopy" + kept);
-    row(Qt::ALT | Qt::Key_A, "cmdCopy|A,A,A|A|A\nA|1|old|");
-    row(Qt::ALT | Qt::Key_S, "cmdCopy||A,A|A\nA|1|old|");
-    row(Qt::ALT | Qt::Key_P, "cmdCopy|A|A|A\nA|1|A\r\n|");
-    row(Qt::ALT | Qt::Key_C, "cmdCopy||||1|old|");
-    row(Qt::ALT | Qt::Key_V, "cmdCopy" + kept + "lotwheel::qt::frmVerInfo");
+    // What each button leaves, pressed from the copy button.
+    const std::map<lotwheel::ui::ControlId, QString> pressed = {
+        {lotwheel::ui::ControlId::cmdAdd, "cmdCopy|A,A,A|A|A\nA|1|old|"},
+        {lotwheel::ui::ControlId::cmdBuild, "cmdCopy||A,A|A\nA|1|old|"},
+        {lotwheel::ui::ControlId::cmdCopy, "cmdCopy|A|A|A\nA|1|A\r\n|"},
+        {lotwheel::ui::ControlId::cmdClear, "cmdCopy||||1|old|"},
+        {lotwheel::ui::ControlId::cmdVerInfo,
+         "cmdCopy" + kept + "lotwheel::qt::frmVerInfo"},
+    };
+    for (const lotwheel::ui::AccessKey& access :
+         lotwheel::ui::kMainAccessKeys) {
+      const QKeyCombination key(Qt::AltModifier, Qt::Key(access.letter));
+      if (!access.control)  // a letter shown as plain text only
+        row(key, "cmdCopy" + kept);
+      else if (access.presses)
+        row(key, pressed.at(*access.control));
+      else
+        row(key,
+            lotwheel::ui::MainWindowTable().Row(*access.control).name + kept);
+    }
     row(Qt::Key_Return, "txtAdd|A|A|A\nA\n|1|old|", "txtAdd");
     row(Qt::Key_Return, "txtHowWho" + kept, "txtHowWho");
     const QString added = "cmdAdd|A,A,A|A|A\nA|1|old|";
