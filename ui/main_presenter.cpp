@@ -61,13 +61,11 @@ void MainPresenter::Add() {
     const int first_new = session_.SourceCount();
     const AddOutcome outcome = session_.AddLines(view_.Text(ControlId::txtAdd));
     if (outcome != AddOutcome::Added) return ShowMessage(MessageFor(outcome));
-    const int count = session_.SourceCount();
-    view_.ShowRows(ControlId::lstMoto, count, RowChange::kAppended);
-    // New entries come at the end: show the first of them rather than the
-    // top of a long list.
-    if (first_new > 0 && first_new < count)
-      view_.ScrollToRow(ControlId::lstMoto, first_new);
-    Announce([&] { return AddedText(count - first_new, count); });
+    ShowAppended(ControlId::lstMoto, first_new);
+    Announce([&] {
+      return AddedText(RowCount(ControlId::lstMoto) - first_new,
+                       RowCount(ControlId::lstMoto));
+    });
   });
 }
 
@@ -84,12 +82,9 @@ void MainPresenter::Build() {
     const int first_new = session_.OutputCount();
     const DrawOutcome outcome = session_.Draw(view_.Text(ControlId::txtHowWho));
     if (outcome != DrawOutcome::Drawn) return ShowMessage(MessageFor(outcome));
-    const int count = session_.OutputCount();
     view_.ShowRows(ControlId::lstMoto, session_.SourceCount(),
                    RowChange::kReplaced);
-    view_.ShowRows(ControlId::lstAto, count, RowChange::kAppended);
-    if (first_new > 0 && first_new < count)
-      view_.ScrollToRow(ControlId::lstAto, first_new);
+    ShowAppended(ControlId::lstAto, first_new);
     Announce([&] { return DrawnText(session_, first_new); });
   });
 }
@@ -100,6 +95,14 @@ void MainPresenter::Copy() {
       return ShowMessage(kClipboardFailedMessage);
     Announce([this] { return CopiedText(session_.OutputCount()); });
   });
+}
+
+void MainPresenter::ShowAppended(ControlId list, int first_new) {
+  const int count = RowCount(list);
+  view_.ShowRows(list, count, RowChange::kAppended);
+  // New entries come at the end: show the first of them rather than the
+  // top of a long list.
+  if (first_new > 0 && first_new < count) view_.ScrollToRow(list, first_new);
 }
 
 void MainPresenter::RunGuarded(const std::function<void()>& operation) {

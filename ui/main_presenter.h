@@ -41,6 +41,8 @@ class MainPresenter final {
   void Build();
   void Copy();
 
+  // Shows a list that grew from row `first_new` on, that row at the top.
+  void ShowAppended(ControlId list, int first_new);
   // Runs one operation. Running out of memory leaves both lists as they
   // were, so it is reported and the program goes on.
   void RunGuarded(const std::function<void()>& operation);
