@@ -3,7 +3,6 @@
 
 #include <new>
 #include <stdexcept>
-#include <utility>
 
 #include "ui/announcements.h"
 #include "ui/messages.h"
@@ -11,31 +10,39 @@
 
 namespace lotwheel::ui {
 
-MainPresenter::MainPresenter(MainView& view,
-                             std::unique_ptr<Clipboard> clipboard)
-    : view_(view), clipboard_(std::move(clipboard)) {}
+MainPresenter::MainPresenter(MainView& view, Clipboard& clipboard)
+    : view_(view), clipboard_(clipboard) {}
 
 void MainPresenter::Start() {
   view_.SetFocus(MainWindowTable().FocusOrder().front());
 }
 
 void MainPresenter::Press(ControlId button) {
-  using Handler = void (MainPresenter::*)();
-  static constexpr std::pair<ControlId, Handler> kButtons[] = {
-      {ControlId::cmdAdd, &MainPresenter::Add},
-      {ControlId::cmdClear, &MainPresenter::Clear},
-      {ControlId::cmdBuild, &MainPresenter::Build},
-      {ControlId::cmdCopy, &MainPresenter::Copy},
-  };
-  for (const auto& [id, handler] : kButtons) {
-    if (id == button) return (this->*handler)();
+  switch (button) {
+    case ControlId::cmdAdd:
+      return Add();
+    case ControlId::cmdClear:
+      return Clear();
+    case ControlId::cmdBuild:
+      return Build();
+    case ControlId::cmdCopy:
+      return Copy();
+    case ControlId::cmdVerInfo:
+      return view_.OpenVersionWindow();
+    default:
+      return;
   }
-  if (button == ControlId::cmdVerInfo) view_.OpenVersionWindow();
 }
 
 int MainPresenter::RowCount(ControlId list) const {
-  return list == ControlId::lstMoto ? session_.SourceCount()
-                                    : session_.OutputCount();
+  switch (list) {
+    case ControlId::lstMoto:
+      return session_.SourceCount();
+    case ControlId::lstAto:
+      return session_.OutputCount();
+    default:
+      return 0;
+  }
 }
 
 std::u16string MainPresenter::RowText(ControlId list, int row) const {
@@ -50,10 +57,6 @@ std::u16string MainPresenter::RowText(ControlId list, int row) const {
   } catch (const std::bad_alloc&) {
     return {};  // shown blank this once; the entry itself is untouched
   }
-}
-
-void MainPresenter::UseClipboard(std::unique_ptr<Clipboard> clipboard) {
-  clipboard_ = std::move(clipboard);
 }
 
 void MainPresenter::Add() {
@@ -91,7 +94,7 @@ void MainPresenter::Build() {
 
 void MainPresenter::Copy() {
   RunGuarded([this] {
-    if (!session_.CopyOutput(*clipboard_))
+    if (!session_.CopyOutput(clipboard_))
       return ShowMessage(kClipboardFailedMessage);
     Announce([this] { return CopiedText(session_.OutputCount()); });
   });

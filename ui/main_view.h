@@ -7,14 +7,9 @@
 #include <string_view>
 
 #include "ui/control_table.h"
+#include "ui/row_change.h"
 
 namespace lotwheel::ui {
-
-// How a list changed since the window last showed it.
-enum class RowChange {
-  kAppended,  // the rows shown so far are unchanged, new ones follow
-  kReplaced,  // any row may differ now; a selection would point elsewhere
-};
 
 class MainView {
  public:

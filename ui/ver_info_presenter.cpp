@@ -17,9 +17,11 @@ void VerInfoPresenter::Start() {
 }
 
 void VerInfoPresenter::Press(ControlId control) {
-  if (control == ControlId::cmdOK) return view_.Close();
-  const ControlInfo& info = VerInfoWindowTable().Row(control);
-  if (!info.link.empty()) view_.OpenAddress(info.link);
+  const ControlTable& table = VerInfoWindowTable();
+  if (!table.Has(control)) return;
+  if (table.Row(control).default_button) return view_.Close();
+  const std::string& link = table.Row(control).link;
+  if (!link.empty()) view_.OpenAddress(link);
 }
 
 }  // namespace lotwheel::ui

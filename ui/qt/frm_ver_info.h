@@ -28,6 +28,8 @@ class frmVerInfo final : public QDialog, public ui::VerInfoView {
   void Close() override;
 
  protected:
+  // The version line and the focus as the presenter says, once it shows.
+  void showEvent(QShowEvent* event) override;
   // Esc and the close box press OK, the window's cancel button.
   void reject() override;
 

@@ -1,7 +1,6 @@
 // The main window: the two lists, the entry box and the five buttons.
 #include "ui/win32/frm_lotwheel.h"
 
-#include <memory>
 #include <utility>
 
 #include "ui/texts.h"
@@ -9,7 +8,6 @@
 #include "ui/win32/frm_ver_info.h"
 #include "ui/win32/uia_notifier.h"
 #include "ui/win32/wide_text.h"
-#include "ui/win32/win32_clipboard.h"
 
 namespace lotwheel::win32 {
 namespace {
@@ -24,14 +22,15 @@ void ShowMessageBox(HWND owner, std::u16string_view text) {
 frmLotwheel::frmLotwheel()
     : DialogWindow(ui::MainWindowTable()),
       show_message_(&ShowMessageBox),
-      presenter_(*this, nullptr) {
+      presenter_(*this, clipboard_) {
   // A fixed border and a close box, no minimize or maximize box.
   Create({.class_name = L"frmLotwheel",
           .style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU,
           .icon = true},
          nullptr, {CW_USEDEFAULT, CW_USEDEFAULT});
-  // The window owns the clipboard while the copy button fills it.
-  presenter_.UseClipboard(std::make_unique<Win32Clipboard>(hwnd()));
+  // The window owns the clipboard while the copy button fills it; its
+  // handle is there only now.
+  clipboard_ = Win32Clipboard(hwnd());
 }
 
 frmLotwheel::~frmLotwheel() { Destroy(); }
@@ -78,7 +77,7 @@ void frmLotwheel::Announce(std::u16string_view text) {
   win32::Announce(hwnd(), text);
 }
 
-void frmLotwheel::OpenVersionWindow() { frmVerInfo(hwnd()).ShowModal(); }
+void frmLotwheel::OpenVersionWindow() { frmVerInfo::ShowModal(hwnd()); }
 
 void frmLotwheel::OnPress(ui::ControlId control) { presenter_.Press(control); }
 

@@ -15,6 +15,7 @@
 #include "ui/main_presenter.h"
 #include "ui/main_view.h"
 #include "ui/win32/dialog_window.h"
+#include "ui/win32/win32_clipboard.h"
 
 namespace lotwheel::win32 {
 
@@ -51,6 +52,8 @@ class frmLotwheel final : public DialogWindow, public ui::MainView {
   void AnswerRowText(NMLVDISPINFOW& request) const;
 
   MessageBoxFunction show_message_;
+  // The one the copy button fills; it opens the clipboard as this window.
+  Win32Clipboard clipboard_{nullptr};
   ui::MainPresenter presenter_;
 };
 

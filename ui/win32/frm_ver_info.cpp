@@ -27,7 +27,9 @@ frmVerInfo::frmVerInfo(HWND owner)
 
 frmVerInfo::~frmVerInfo() { Close(); }
 
-void frmVerInfo::ShowModal() {
+void frmVerInfo::ShowModal(HWND owner) { frmVerInfo(owner).RunModal(); }
+
+void frmVerInfo::RunModal() {
   EnableWindow(owner_, FALSE);
   ShowWindow(hwnd(), SW_SHOWNORMAL);
   presenter_.Start();
