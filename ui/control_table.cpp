@@ -8,15 +8,26 @@
 namespace lotwheel::ui {
 namespace {
 
-using Id = ControlId;
 using K = ControlKind;
 
-// Checks that every control can be built in row order, and gives every row
-// the name a screen reader says for it. A table that breaks the order is a
-// programming error, caught at the first start of any build.
+// Whether a row names controls of the window whose enum `Id` is alone.
+template <typename Id>
+bool OfOneWindow(const ControlInfo& info) {
+  for (const std::optional<ControlId>& id :
+       {std::optional(info.id), info.parent, info.named_by}) {
+    if (id && !id->As<Id>()) return false;
+  }
+  return true;
+}
+
+// Checks that every control belongs to the window and can be built in row
+// order, and gives every row the name a screen reader says for it. A table
+// that breaks either is a programming error, caught at any start.
+template <typename Id>
 ControlTable Finished(ControlTable table) {
   for (size_t row = 0; row < table.controls.size(); ++row) {
     const ControlInfo& info = table.controls[row];
+    if (!OfOneWindow<Id>(info)) std::abort();
     for (size_t earlier = 0; earlier < row; ++earlier) {
       if (table.controls[earlier].id == info.id) std::abort();
     }
@@ -39,7 +50,8 @@ ControlTable Finished(ControlTable table) {
 }
 
 ControlTable BuildMainWindow() {
-  return Finished(
+  using Id = MainControl;
+  return Finished<Id>(
       {.name = "frmLotwheel",
        .title = std::u16string(kMainTitle),
        .client_width = 5400,
@@ -144,7 +156,8 @@ ControlTable BuildMainWindow() {
 }
 
 ControlTable BuildVerInfoWindow() {
-  return Finished(
+  using Id = VerInfoControl;
+  return Finished<Id>(
       {.name = "frmVerInfo",
        .title = std::u16string(kVerInfoTitle),
        .client_width = 6210,

@@ -10,35 +10,10 @@
 #include <vector>
 
 #include "ui/art.h"
+#include "ui/control_id.h"
 #include "ui/twips.h"
 
 namespace lotwheel::ui {
-
-// Every control of both windows, by its name in the windows' design.
-enum class ControlId {
-  // The main window.
-  lblMoto,
-  lstMoto,
-  lblAto,
-  lstAto,
-  fraAdd,
-  txtAdd,
-  cmdAdd,
-  cmdBuild,
-  cmdClear,
-  cmdCopy,
-  lblTousen,
-  txtHowWho,
-  cmdVerInfo,
-  // The version window.
-  Image1,
-  Label1,
-  lblVerinfo,
-  Text1,
-  Image2,
-  Image3,
-  cmdOK,
-};
 
 enum class ControlKind {
   kLabel,
@@ -74,7 +49,7 @@ enum class EnterKey {
 };
 
 struct ControlInfo {
-  ControlId id = ControlId::lblMoto;
+  ControlId id = MainControl::lblMoto;
   const char* name = "";  // objectName on Qt; the name in every message
   ControlKind kind = ControlKind::kLabel;
   // Caption or initial text; "&" marks the access key.

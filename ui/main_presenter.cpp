@@ -14,44 +14,44 @@ MainPresenter::MainPresenter(MainView& view, Clipboard& clipboard)
     : view_(view), clipboard_(clipboard) {}
 
 void MainPresenter::Start() {
-  view_.SetFocus(MainWindowTable().FocusOrder().front());
+  view_.SetFocus(*MainWindowTable().FocusOrder().front().As<MainControl>());
 }
 
-void MainPresenter::Press(ControlId button) {
+void MainPresenter::Press(MainControl button) {
   switch (button) {
-    case ControlId::cmdAdd:
+    case MainControl::cmdAdd:
       return Add();
-    case ControlId::cmdClear:
+    case MainControl::cmdClear:
       return Clear();
-    case ControlId::cmdBuild:
+    case MainControl::cmdBuild:
       return Build();
-    case ControlId::cmdCopy:
+    case MainControl::cmdCopy:
       return Copy();
-    case ControlId::cmdVerInfo:
+    case MainControl::cmdVerInfo:
       return view_.OpenVersionWindow();
     default:
       return;
   }
 }
 
-int MainPresenter::RowCount(ControlId list) const {
+int MainPresenter::RowCount(MainControl list) const {
   switch (list) {
-    case ControlId::lstMoto:
+    case MainControl::lstMoto:
       return session_.SourceCount();
-    case ControlId::lstAto:
+    case MainControl::lstAto:
       return session_.OutputCount();
     default:
       return 0;
   }
 }
 
-std::u16string MainPresenter::RowText(ControlId list, int row) const {
+std::u16string MainPresenter::RowText(MainControl list, int row) const {
   // A view may still ask for a row that an operation has just removed, in
   // the moment before it is told of the change.
   if (row < 0 || row >= RowCount(list)) return {};
   const auto position = static_cast<int16_t>(row);
   try {
-    return ui::RowText(list == ControlId::lstMoto
+    return ui::RowText(list == MainControl::lstMoto
                            ? session_.SourceAt(position)
                            : session_.OutputAt(position));
   } catch (const std::bad_alloc&) {
@@ -62,32 +62,34 @@ std::u16string MainPresenter::RowText(ControlId list, int row) const {
 void MainPresenter::Add() {
   RunGuarded([this] {
     const int first_new = session_.SourceCount();
-    const AddOutcome outcome = session_.AddLines(view_.Text(ControlId::txtAdd));
+    const AddOutcome outcome =
+        session_.AddLines(view_.Text(MainControl::txtAdd));
     if (outcome != AddOutcome::Added) return ShowMessage(MessageFor(outcome));
-    ShowAppended(ControlId::lstMoto, first_new);
+    ShowAppended(MainControl::lstMoto, first_new);
     Announce([&] {
-      return AddedText(RowCount(ControlId::lstMoto) - first_new,
-                       RowCount(ControlId::lstMoto));
+      return AddedText(RowCount(MainControl::lstMoto) - first_new,
+                       RowCount(MainControl::lstMoto));
     });
   });
 }
 
 void MainPresenter::Clear() {
   session_.ClearLists();
-  view_.SetText(ControlId::txtAdd, u"");
-  view_.ShowRows(ControlId::lstMoto, 0, RowChange::kReplaced);
-  view_.ShowRows(ControlId::lstAto, 0, RowChange::kReplaced);
+  view_.SetText(MainControl::txtAdd, u"");
+  view_.ShowRows(MainControl::lstMoto, 0, RowChange::kReplaced);
+  view_.ShowRows(MainControl::lstAto, 0, RowChange::kReplaced);
   Announce([] { return ClearedText(); });
 }
 
 void MainPresenter::Build() {
   RunGuarded([this] {
     const int first_new = session_.OutputCount();
-    const DrawOutcome outcome = session_.Draw(view_.Text(ControlId::txtHowWho));
+    const DrawOutcome outcome =
+        session_.Draw(view_.Text(MainControl::txtHowWho));
     if (outcome != DrawOutcome::Drawn) return ShowMessage(MessageFor(outcome));
-    view_.ShowRows(ControlId::lstMoto, session_.SourceCount(),
+    view_.ShowRows(MainControl::lstMoto, session_.SourceCount(),
                    RowChange::kReplaced);
-    ShowAppended(ControlId::lstAto, first_new);
+    ShowAppended(MainControl::lstAto, first_new);
     Announce([&] { return DrawnText(session_, first_new); });
   });
 }
@@ -100,7 +102,7 @@ void MainPresenter::Copy() {
   });
 }
 
-void MainPresenter::ShowAppended(ControlId list, int first_new) {
+void MainPresenter::ShowAppended(MainControl list, int first_new) {
   const int count = RowCount(list);
   view_.ShowRows(list, count, RowChange::kAppended);
   // New entries come at the end: show the first of them rather than the
@@ -124,7 +126,7 @@ void MainPresenter::RunGuarded(const std::function<void()>& operation) {
 
 void MainPresenter::ShowMessage(std::u16string_view text) {
   if (text.empty()) return;
-  const std::optional<ControlId> focus = view_.Focus();
+  const std::optional<MainControl> focus = view_.Focus();
   view_.ShowMessage(text);
   // Back to the control that had the focus before the box; not every
   // window manager gives it back by itself.

@@ -23,14 +23,14 @@ class MainPresenter final {
   // The window is shown: the focus goes to the first control that takes it.
   void Start();
   // A button of the main window was pressed, by any means; any other
-  // control does nothing.
-  void Press(ControlId button);
+  // control of it does nothing.
+  void Press(MainControl button);
 
   // What a list shows: its row count, and each row's text as a row shows
   // it (on one line and shortened; blank if memory runs out for it). A
   // control that is no list has no rows.
-  int RowCount(ControlId list) const;
-  std::u16string RowText(ControlId list, int row) const;
+  int RowCount(MainControl list) const;
+  std::u16string RowText(MainControl list, int row) const;
 
   const DrawSession& session() const { return session_; }
 
@@ -41,7 +41,7 @@ class MainPresenter final {
   void Copy();
 
   // Shows a list that grew from row `first_new` on, that row at the top.
-  void ShowAppended(ControlId list, int first_new);
+  void ShowAppended(MainControl list, int first_new);
   // Runs one operation. Running out of memory leaves both lists as they
   // were, so it is reported and the program goes on.
   void RunGuarded(const std::function<void()>& operation);

@@ -17,9 +17,8 @@ class VerInfoPresenter final {
   // credits.
   void Start();
   // A control was clicked or pressed: OK closes the window, a banner opens
-  // its page and leaves the window open, anything else (a control of another
-  // window too) does nothing.
-  void Press(ControlId control);
+  // its page and leaves the window open, anything else does nothing.
+  void Press(VerInfoControl control);
 
  private:
   VerInfoView& view_;

@@ -24,17 +24,17 @@ struct AccessKey {
 };
 
 inline constexpr AccessKey kMainAccessKeys[] = {
-    {'I', KeyEffect::kFocus, ControlId::lstMoto},
-    {'T', KeyEffect::kFocus, ControlId::txtHowWho},
-    {'A', KeyEffect::kPress, ControlId::cmdAdd},
-    {'S', KeyEffect::kPress, ControlId::cmdBuild},
-    {'C', KeyEffect::kPress, ControlId::cmdClear},
-    {'P', KeyEffect::kPress, ControlId::cmdCopy},
-    {'V', KeyEffect::kPress, ControlId::cmdVerInfo},
+    {'I', KeyEffect::kFocus, MainControl::lstMoto},
+    {'T', KeyEffect::kFocus, MainControl::txtHowWho},
+    {'A', KeyEffect::kPress, MainControl::cmdAdd},
+    {'S', KeyEffect::kPress, MainControl::cmdBuild},
+    {'C', KeyEffect::kPress, MainControl::cmdClear},
+    {'P', KeyEffect::kPress, MainControl::cmdCopy},
+    {'V', KeyEffect::kPress, MainControl::cmdVerInfo},
     // "出力(O)：" shows its letter as plain text only.
     {'O', KeyEffect::kNothing},
 };
 inline constexpr AccessKey kVerInfoAccessKeys[] = {
-    {'O', KeyEffect::kPress, ControlId::cmdOK}};
+    {'O', KeyEffect::kPress, VerInfoControl::cmdOK}};
 
 }  // namespace lotwheel::ui

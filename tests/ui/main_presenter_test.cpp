@@ -18,22 +18,22 @@
 namespace lotwheel::ui {
 namespace {
 
-using Id = ControlId;
+using Id = MainControl;
 using Texts = std::vector<std::u16string>;
 
 // A window that records what the presenter asked of it.
 class FakeView final : public MainView {
  public:
-  std::u16string Text(ControlId box) const override { return texts.at(box); }
-  void SetText(ControlId box, std::u16string_view text) override {
+  std::u16string Text(MainControl box) const override { return texts.at(box); }
+  void SetText(MainControl box, std::u16string_view text) override {
     texts[box] = text;
   }
-  void ShowRows(ControlId list, int count, RowChange change) override {
+  void ShowRows(MainControl list, int count, RowChange change) override {
     shown[list] = {count, change};
   }
-  void ScrollToRow(ControlId list, int row) override { scrolled[list] = row; }
-  std::optional<ControlId> Focus() const override { return focus; }
-  void SetFocus(ControlId control) override { focus = control; }
+  void ScrollToRow(MainControl list, int row) override { scrolled[list] = row; }
+  std::optional<MainControl> Focus() const override { return focus; }
+  void SetFocus(MainControl control) override { focus = control; }
   void ShowMessage(std::u16string_view text) override {
     messages.emplace_back(text);
     focus.reset();  // a message box takes the focus while it is open
@@ -43,11 +43,11 @@ class FakeView final : public MainView {
   }
   void OpenVersionWindow() override { ++version_windows; }
 
-  std::map<ControlId, std::u16string> texts{{Id::txtAdd, u""},
-                                            {Id::txtHowWho, u"0"}};
-  std::map<ControlId, std::pair<int, RowChange>> shown;
-  std::map<ControlId, int> scrolled;
-  std::optional<ControlId> focus;
+  std::map<MainControl, std::u16string> texts{{Id::txtAdd, u""},
+                                              {Id::txtHowWho, u"0"}};
+  std::map<MainControl, std::pair<int, RowChange>> shown;
+  std::map<MainControl, int> scrolled;
+  std::optional<MainControl> focus;
   Texts messages, announced;
   int version_windows = 0;
 };

@@ -201,7 +201,7 @@ QWidget* ControlSet::Widget(ui::ControlId id) const {
   for (size_t row = 0; row < widgets_.size(); ++row) {
     if (table_.controls[row].id == id) return widgets_[row];
   }
-  qFatal("control %d is not in %s", static_cast<int>(id), table_.name);
+  qFatal("control %d is not in %s", id.index(), table_.name);
 }
 
 void ControlSet::WrongClass(ui::ControlId id, const char* wanted) const {

@@ -19,7 +19,7 @@
 
 namespace lotwheel::qt {
 
-using ui::ControlId;
+using ui::MainControl;
 
 namespace {
 
@@ -54,10 +54,11 @@ frmLotwheel::frmLotwheel(QWidget* parent)
 
   announcer_ = new Announcer(this);
   controls_ = new ControlSet(this, ui::MainWindowTable());
-  for (ControlId list : {ControlId::lstMoto, ControlId::lstAto})
+  for (MainControl list : {MainControl::lstMoto, MainControl::lstAto})
     controls_->Get<QListView>(list)->setModel(
         new EntryListModel(presenter_, list, this));
-  controls_->ForwardPresses([this](ControlId id) { presenter_.Press(id); });
+  controls_->ForwardPresses(
+      [this](ui::ControlId id) { presenter_.Press(*id.As<MainControl>()); });
 }
 
 frmLotwheel::~frmLotwheel() = default;
@@ -68,15 +69,15 @@ void frmLotwheel::showEvent(QShowEvent* event) {
   if (!event->spontaneous()) presenter_.Start();
 }
 
-std::u16string frmLotwheel::Text(ControlId box) const {
+std::u16string frmLotwheel::Text(MainControl box) const {
   return controls_->Text(box);
 }
 
-void frmLotwheel::SetText(ControlId box, std::u16string_view text) {
+void frmLotwheel::SetText(MainControl box, std::u16string_view text) {
   controls_->SetText(box, text);
 }
 
-void frmLotwheel::ShowRows(ControlId list, int /*count*/,
+void frmLotwheel::ShowRows(MainControl list, int /*count*/,
                            ui::RowChange /*change*/) {
   // The model reads the rows and their count from the presenter; a reset
   // also lets go of a selection that would point at another entry now.
@@ -84,17 +85,18 @@ void frmLotwheel::ShowRows(ControlId list, int /*count*/,
   static_cast<EntryListModel*>(view->model())->Refresh();
 }
 
-void frmLotwheel::ScrollToRow(ControlId list, int row) {
+void frmLotwheel::ScrollToRow(MainControl list, int row) {
   auto* view = controls_->Get<QListView>(list);
   view->scrollTo(view->model()->index(row, 0),
                  QAbstractItemView::PositionAtTop);
 }
 
-std::optional<ControlId> frmLotwheel::Focus() const {
-  return controls_->IdOf(QApplication::focusWidget());
+std::optional<MainControl> frmLotwheel::Focus() const {
+  const auto id = controls_->IdOf(QApplication::focusWidget());
+  return id ? id->As<MainControl>() : std::nullopt;
 }
 
-void frmLotwheel::SetFocus(ControlId control) {
+void frmLotwheel::SetFocus(MainControl control) {
   controls_->Widget(control)->setFocus();
 }
 

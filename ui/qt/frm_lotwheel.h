@@ -24,12 +24,12 @@ class frmLotwheel final : public QWidget, public ui::MainView {
   explicit frmLotwheel(QWidget* parent = nullptr);
   ~frmLotwheel() override;
 
-  std::u16string Text(ui::ControlId box) const override;
-  void SetText(ui::ControlId box, std::u16string_view text) override;
-  void ShowRows(ui::ControlId list, int count, ui::RowChange change) override;
-  void ScrollToRow(ui::ControlId list, int row) override;
-  std::optional<ui::ControlId> Focus() const override;
-  void SetFocus(ui::ControlId control) override;
+  std::u16string Text(ui::MainControl box) const override;
+  void SetText(ui::MainControl box, std::u16string_view text) override;
+  void ShowRows(ui::MainControl list, int count, ui::RowChange change) override;
+  void ScrollToRow(ui::MainControl list, int row) override;
+  std::optional<ui::MainControl> Focus() const override;
+  void SetFocus(ui::MainControl control) override;
   void ShowMessage(std::u16string_view text) override;
   void Announce(std::u16string_view text) override;
   void OpenVersionWindow() override;

@@ -39,7 +39,9 @@ frmVerInfo::frmVerInfo(QWidget* parent) : QDialog(parent), presenter_(*this) {
   setWindowIcon(QIcon(blank));
 
   controls_ = new ControlSet(this, ui::VerInfoWindowTable());
-  controls_->ForwardPresses([this](ui::ControlId id) { presenter_.Press(id); });
+  controls_->ForwardPresses([this](ui::ControlId id) {
+    presenter_.Press(*id.As<ui::VerInfoControl>());
+  });
 }
 
 void frmVerInfo::showEvent(QShowEvent* event) {
@@ -47,7 +49,7 @@ void frmVerInfo::showEvent(QShowEvent* event) {
   if (!event->spontaneous()) presenter_.Start();
 }
 
-void frmVerInfo::SetText(ui::ControlId control, std::u16string_view text) {
+void frmVerInfo::SetText(ui::VerInfoControl control, std::u16string_view text) {
   controls_->SetText(control, text);
 }
 
@@ -55,7 +57,7 @@ void frmVerInfo::SetDescription(std::u16string_view text) {
   setAccessibleDescription(ToQString(text));
 }
 
-void frmVerInfo::SetFocus(ui::ControlId control) {
+void frmVerInfo::SetFocus(ui::VerInfoControl control) {
   controls_->Widget(control)->setFocus();
 }
 
@@ -65,6 +67,6 @@ void frmVerInfo::OpenAddress(const std::string& address) {
 
 void frmVerInfo::Close() { accept(); }
 
-void frmVerInfo::reject() { presenter_.Press(ui::ControlId::cmdOK); }
+void frmVerInfo::reject() { presenter_.Press(ui::VerInfoControl::cmdOK); }
 
 }  // namespace lotwheel::qt

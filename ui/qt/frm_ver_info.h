@@ -21,9 +21,9 @@ class frmVerInfo final : public QDialog, public ui::VerInfoView {
 
   explicit frmVerInfo(QWidget* parent = nullptr);
 
-  void SetText(ui::ControlId control, std::u16string_view text) override;
+  void SetText(ui::VerInfoControl control, std::u16string_view text) override;
   void SetDescription(std::u16string_view text) override;
-  void SetFocus(ui::ControlId control) override;
+  void SetFocus(ui::VerInfoControl control) override;
   void OpenAddress(const std::string& address) override;
   void Close() override;
 

@@ -45,28 +45,29 @@ void frmLotwheel::UseMessageBox(MessageBoxFunction show) {
   show_message_ = std::move(show);
 }
 
-std::u16string frmLotwheel::Text(ui::ControlId box) const {
+std::u16string frmLotwheel::Text(ui::MainControl box) const {
   return WindowText(Control(box));
 }
 
-void frmLotwheel::SetText(ui::ControlId box, std::u16string_view text) {
+void frmLotwheel::SetText(ui::MainControl box, std::u16string_view text) {
   SetWindowTextW(Control(box), ToWide(text).c_str());
 }
 
-void frmLotwheel::ShowRows(ui::ControlId list, int count,
+void frmLotwheel::ShowRows(ui::MainControl list, int count,
                            ui::RowChange change) {
   ShowListRows(Control(list), count, change);
 }
 
-void frmLotwheel::ScrollToRow(ui::ControlId list, int row) {
+void frmLotwheel::ScrollToRow(ui::MainControl list, int row) {
   ScrollListToRow(Control(list), row);
 }
 
-std::optional<ui::ControlId> frmLotwheel::Focus() const {
-  return FocusedControl();
+std::optional<ui::MainControl> frmLotwheel::Focus() const {
+  const std::optional<ui::ControlId> id = FocusedControl();
+  return id ? id->As<ui::MainControl>() : std::nullopt;
 }
 
-void frmLotwheel::SetFocus(ui::ControlId control) { MoveFocus(control); }
+void frmLotwheel::SetFocus(ui::MainControl control) { MoveFocus(control); }
 
 void frmLotwheel::ShowMessage(std::u16string_view text) {
   show_message_(hwnd(), text);
@@ -79,7 +80,9 @@ void frmLotwheel::Announce(std::u16string_view text) {
 
 void frmLotwheel::OpenVersionWindow() { frmVerInfo::ShowModal(hwnd()); }
 
-void frmLotwheel::OnPress(ui::ControlId control) { presenter_.Press(control); }
+void frmLotwheel::OnPress(ui::ControlId control) {
+  presenter_.Press(*control.As<ui::MainControl>());
+}
 
 bool frmLotwheel::OnMessage(UINT message, WPARAM /*wparam*/, LPARAM lparam,
                             LRESULT& /*result*/) {
@@ -106,8 +109,9 @@ bool frmLotwheel::OnMessage(UINT message, WPARAM /*wparam*/, LPARAM lparam,
 
 void frmLotwheel::AnswerRowText(NMLVDISPINFOW& request) const {
   LVITEMW& item = request.item;
-  const std::optional<ui::ControlId> list =
+  const std::optional<ui::ControlId> control =
       controls().Find(request.hdr.hwndFrom);
+  const auto list = control ? control->As<ui::MainControl>() : std::nullopt;
   if ((item.mask & LVIF_TEXT) == 0 || !list) return;
   WriteRowText(presenter_.RowText(*list, item.iItem), item.pszText,
                item.cchTextMax);

@@ -32,9 +32,9 @@ class frmVerInfo final : public DialogWindow, public ui::VerInfoView {
   void RunModal();
 
   // The view the presenter drives.
-  void SetText(ui::ControlId control, std::u16string_view text) override;
+  void SetText(ui::VerInfoControl control, std::u16string_view text) override;
   void SetDescription(std::u16string_view text) override;
-  void SetFocus(ui::ControlId control) override;
+  void SetFocus(ui::VerInfoControl control) override;
   void OpenAddress(const std::string& address) override;
   // The owner first, so that it gets the focus back, then the window.
   void Close() override;

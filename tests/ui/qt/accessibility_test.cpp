@@ -91,6 +91,8 @@ class AccessibilityTest : public QObject {
     };
     using lotwheel::qt::ToQString;
     using lotwheel::ui::ControlId;
+    using lotwheel::ui::MainControl;
+    using lotwheel::ui::VerInfoControl;
     const auto spoken = [](const lotwheel::ui::ControlTable& table,
                            ControlId id) {
       return ToQString(table.Row(id).spoken_name);
@@ -102,15 +104,15 @@ class AccessibilityTest : public QObject {
         controls[] = {
             {&main, "", QAccessible::Window, main.windowTitle()},
             {&main, "lstMoto", QAccessible::List,
-             spoken(main_table, ControlId::lstMoto)},
+             spoken(main_table, MainControl::lstMoto)},
             {&main, "txtHowWho", QAccessible::EditableText,
-             spoken(main_table, ControlId::txtHowWho)},
+             spoken(main_table, MainControl::txtHowWho)},
             {&main, "cmdAdd", QAccessible::Button,
-             spoken(main_table, ControlId::cmdAdd)},
+             spoken(main_table, MainControl::cmdAdd)},
             {&main, "announcer", QAccessible::Notification, QString()},
             {&info, "", QAccessible::Dialog, info.windowTitle()},
             {&info, "Image3", QAccessible::Link,
-             spoken(info_table, ControlId::Image3)},
+             spoken(info_table, VerInfoControl::Image3)},
         };
     const QString press = QAccessibleActionInterface::pressAction();
     for (const auto& [window, name, role, spoken] : controls) {

@@ -35,7 +35,8 @@ class PressRecorder {
     if (message == WM_COMMAND && HIWORD(wparam) == BN_CLICKED) {
       for (const ui::ControlInfo& info : table.controls) {
         if (ControlSet::CommandId(table, info.id) != LOWORD(wparam)) continue;
-        reinterpret_cast<PressRecorder*>(self)->pressed.push_back(info.id);
+        reinterpret_cast<PressRecorder*>(self)->pressed.push_back(
+            *info.id.As<Id>());
         return 0;
       }
     }
@@ -46,8 +47,9 @@ class PressRecorder {
 };
 
 TEST_F(KeyboardTest, TabAndShiftTabCycleInTabOrder) {
-  const std::vector<Id> focus_order = ui::MainWindowTable().FocusOrder();
-  const Ids order(focus_order.begin(), focus_order.end());
+  Ids order;
+  for (ui::ControlId id : ui::MainWindowTable().FocusOrder())
+    order.push_back(id.As<Id>());
   Ids forward, backward;
   for (size_t i = 0; i < order.size(); ++i, Key(VK_TAB))
     forward.push_back(Focus());
@@ -70,9 +72,11 @@ TEST_F(KeyboardTest, AccessKeysMoveTheFocusOrPressTheirButton) {
     PressRecorder recorder(w->hwnd());
     Key(UINT(key.letter), true);
     const bool presses = key.effect == ui::KeyEffect::kPress;
+    const std::optional<Id> control =
+        key.control ? key.control->As<Id>() : std::nullopt;
     EXPECT_EQ(recorder.pressed,
-              presses ? std::vector<Id>{*key.control} : std::vector<Id>{});
-    EXPECT_EQ(Focus(), key.control.value_or(Id::cmdVerInfo));
+              presses ? std::vector<Id>{*control} : std::vector<Id>{});
+    EXPECT_EQ(Focus(), control.value_or(Id::cmdVerInfo));
   }
 }
 

@@ -41,7 +41,9 @@ void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
   }
 }
 
-HWND Item(HWND window, Id id) {
+using V = ui::VerInfoControl;
+
+HWND Item(HWND window, ui::ControlId id) {
   return GetDlgItem(window,
                     ControlSet::CommandId(ui::VerInfoWindowTable(), id));
 }
@@ -155,9 +157,9 @@ TEST_F(VerInfoTest, OpensModallyFromTheButtonAndAltVAndHandsBackTheFocus) {
       EXPECT_EQ(GetWindow(v, GW_OWNER), w->hwnd());
       EXPECT_FALSE(IsWindowEnabled(w->hwnd()));
       EXPECT_EQ(WindowText(v), ui::VerInfoWindowTable().title);
-      EXPECT_EQ(WindowText(Item(v, Id::lblVerinfo)), ui::VersionLine());
-      EXPECT_EQ(WindowText(Item(v, Id::Text1)), ui::kCreditsText);
-      EXPECT_EQ(GetFocus(), Item(v, Id::Text1));
+      EXPECT_EQ(WindowText(Item(v, V::lblVerinfo)), ui::VersionLine());
+      EXPECT_EQ(WindowText(Item(v, V::Text1)), ui::kCreditsText);
+      EXPECT_EQ(GetFocus(), Item(v, V::Text1));
       // A screen reader says the version after the title as it opens.
       const Spoken said = SpokenOf(v);
       EXPECT_EQ(said.name, ui::VerInfoWindowTable().title);
@@ -189,30 +191,31 @@ TEST_F(VerInfoTest, OpensModallyFromTheButtonAndAltVAndHandsBackTheFocus) {
 // Every opening shows the credits afresh, whatever the one before typed.
 TEST_F(VerInfoTest, ClosesByEveryWayButCtrlEnterAndTab) {
   struct Case {
-    Id focus;
+    V focus;
     UINT key;  // 0: the close box
     bool alt, ctrl, closes;
   };
   std::vector<Case> cases = {
-      {Id::Text1, VK_RETURN, false, true, false},  // a new line instead
-      {Id::Text1, VK_TAB, false, false, false},
-      {Id::Text1, 'V', true, false, false},
-      {Id::Text1, VK_ESCAPE, false, false, true},
-      {Id::Text1, 0, false, false, true},
-      {Id::cmdOK, VK_ESCAPE, false, false, true},
-      {Id::cmdOK, VK_RETURN, false, false, true},
-      {Id::cmdOK, VK_SPACE, false, false, true},
+      {V::Text1, VK_RETURN, false, true, false},  // a new line instead
+      {V::Text1, VK_TAB, false, false, false},
+      {V::Text1, 'V', true, false, false},
+      {V::Text1, VK_ESCAPE, false, false, true},
+      {V::Text1, 0, false, false, true},
+      {V::cmdOK, VK_ESCAPE, false, false, true},
+      {V::cmdOK, VK_RETURN, false, false, true},
+      {V::cmdOK, VK_SPACE, false, false, true},
   };
   for (const ui::AccessKey& key : ui::kVerInfoAccessKeys)
-    cases.push_back(
-        {Id::Text1, UINT(key.letter), true, false,
-         key.effect == ui::KeyEffect::kPress && key.control == Id::cmdOK});
-  const std::vector<Id> focus_order = ui::VerInfoWindowTable().FocusOrder();
+    cases.push_back({V::Text1, UINT(key.letter), true, false,
+                     key.effect == ui::KeyEffect::kPress &&
+                         key.control == ui::ControlId(V::cmdOK)});
+  const std::vector<ui::ControlId> focus_order =
+      ui::VerInfoWindowTable().FocusOrder();
   const std::u16string credits(ui::kCreditsText);
   for (const Case& c : cases) {
     const bool closed =
         Run({[&](HWND v) {
-               EXPECT_EQ(WindowText(Item(v, Id::Text1)), credits);
+               EXPECT_EQ(WindowText(Item(v, V::Text1)), credits);
                // The caret starts at the start, with nothing selected.
                if (GetFocus() != Item(v, c.focus))
                  SendMessageW(v, WM_NEXTDLGCTL, WPARAM(Item(v, c.focus)), TRUE);
@@ -223,7 +226,7 @@ TEST_F(VerInfoTest, ClosesByEveryWayButCtrlEnterAndTab) {
              },
              [&](HWND v) {
                HoldCtrl(false);
-               const std::u16string text = WindowText(Item(v, Id::Text1));
+               const std::u16string text = WindowText(Item(v, V::Text1));
                EXPECT_EQ(text, c.ctrl ? u"\r\n" + credits : credits);
                const bool tabbed = c.key == VK_TAB;  // on to the next
                EXPECT_EQ(GetFocus(), Item(v, focus_order[tabbed ? 1 : 0]));
@@ -267,7 +270,7 @@ TEST_F(VerInfoTest, LayoutFollowsTheWindowsDpi) {
       }
       EXPECT_TRUE(EqualRect(&got, &slot)) << info.name;
     }
-    HWND label = Item(v, Id::Label1);
+    HWND label = Item(v, V::Label1);
     const auto hfont =
         reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0));
     LOGFONTW font{};
@@ -310,8 +313,7 @@ TEST_F(VerInfoTest, BannersOpenTheirPageOncePerClick) {
   const ShellExecuteCall real = UseShellExecute(&RecordShellCall);
   shell_calls.clear();
   std::vector<Step> steps;
-  for (Id id :
-       {Id::Image1, Id::Label1, Id::lblVerinfo, Id::Image2, Id::Image3}) {
+  for (V id : {V::Image1, V::Label1, V::lblVerinfo, V::Image2, V::Image3}) {
     const ui::ControlInfo& info = table.Row(id);
     steps.push_back([&info](HWND v) { Mouse(Item(v, info.id), 2); });
     steps.push_back([&info](HWND v) {
@@ -344,8 +346,8 @@ TEST_F(VerInfoTest, BannersOpenTheirPageOncePerClick) {
   char directory[MAX_PATH];
   GetCurrentDirectoryA(MAX_PATH, directory);
   std::vector<std::string> expected;
-  for (Id id :
-       {Id::Image2, Id::Image2, Id::Image2, Id::Image3, Id::Image3, Id::Image3})
+  for (V id :
+       {V::Image2, V::Image2, V::Image2, V::Image3, V::Image3, V::Image3})
     expected.push_back("|open|" + table.Row(id).link + "||" + directory + "|1");
   EXPECT_EQ(shell_calls, expected);
 }
