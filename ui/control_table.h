@@ -25,6 +25,9 @@ enum class ControlKind {
   kPicture,
 };
 
+// The face that both fonts of their own are in.
+inline constexpr std::u16string_view kGothicFace = u"ＭＳ Ｐゴシック";
+
 // The face a control asks for beyond the window's interface font.
 enum class ControlFont {
   kInterface,

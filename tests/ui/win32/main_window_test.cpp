@@ -108,7 +108,7 @@ TEST_F(MainWindowTest, LayoutAndFontsFollowTheWindowsDpi) {
       EXPECT_EQ(info.font == ui::ControlFont::kGothicBold9,
                 font.lfWeight == FW_BOLD &&
                     font.lfCharSet == SHIFTJIS_CHARSET &&
-                    std::wstring(font.lfFaceName) == L"ＭＳ Ｐゴシック")
+                    U16View(font.lfFaceName) == ui::kGothicFace)
           << info.name;
     }
   }

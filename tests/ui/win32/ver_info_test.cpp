@@ -275,7 +275,7 @@ TEST_F(VerInfoTest, LayoutFollowsTheWindowsDpi) {
         reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0));
     LOGFONTW font{};
     GetObjectW(hfont, sizeof(font), &font);
-    EXPECT_EQ(std::wstring(font.lfFaceName), L"ＭＳ Ｐゴシック");
+    EXPECT_EQ(U16View(font.lfFaceName), ui::kGothicFace);
     // 15.75 points, or a little less where a wider stand-in face would
     // otherwise cut the name off: the whole name shows either way.
     EXPECT_LE(-font.lfHeight, MulDiv(1575, d, 7200));
