@@ -271,6 +271,22 @@ class MainWindowTest : public QObject {
     QCOMPARE(*pressed, QStringList{button});
   }
 
+  // Every control with a text gives back what it was set to, lines and all.
+  void EveryTextCanBeSetAndReadBack() {
+    MainWindow window;
+    for (const lotwheel::ui::ControlInfo& info :
+         lotwheel::ui::MainWindowTable().controls) {
+      using lotwheel::ui::ControlKind;
+      if (info.kind == ControlKind::kList) continue;
+      const std::u16string text =
+          info.kind == ControlKind::kTextArea ? u"a\r\n\r\nb" : u"新しい";
+      const auto id = *info.id.As<lotwheel::ui::MainControl>();
+      window.w.SetText(id, text);
+      QCOMPARE(lotwheel::qt::ToQString(window.w.Text(id)),
+               lotwheel::qt::ToQString(text));
+    }
+  }
+
   // Kept whole: cut at 32,767 characters it would read as 0, everybody.
   void CountBoxKeepsALongPasteWhole() {
     MainWindow window;

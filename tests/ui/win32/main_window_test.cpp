@@ -147,7 +147,7 @@ TEST_F(MainWindowTest, RowsFitTheBufferTheyAreAskedFor) {
 TEST_F(MainWindowTest, PastesTheWholeListAtTheLimit) {
   Add(u"最初");
   const std::u16string text = Lines(kMaxEntries - 1, u"参加者");
-  ASSERT_TRUE(Win32Clipboard(nullptr).ReplaceText(text));
+  ASSERT_TRUE(Win32Clipboard(w->hwnd()).ReplaceText(text));
   SetText(Id::txtAdd, u"");
   SendMessageW(Get(Id::txtAdd), WM_PASTE, 0, 0);
   EXPECT_EQ(Text(Id::txtAdd).size(), text.size());
