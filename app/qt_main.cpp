@@ -1,11 +1,9 @@
 // Start-up: the main window and the event loop, nothing else.
 #include <QApplication>
-#include <QIcon>
 #include <QLibraryInfo>
 #include <QTranslator>
 
 #include "lotwheel_version.h"
-#include "ui/qt/art_path.h"
 #include "ui/qt/desktop_session.h"
 #include "ui/qt/frm_lotwheel.h"
 
@@ -26,8 +24,6 @@ int main(int /*argc*/, char* argv[]) {
   QApplication::setApplicationName(QStringLiteral("lotwheel"));
   // Lets the desktop match the running window with its launcher and icon.
   QApplication::setDesktopFileName(QString::fromLatin1(lotwheel::kAppId));
-  QApplication::setWindowIcon(
-      QIcon(lotwheel::qt::ArtPath(lotwheel::ui::Art::kAppIcon)));
   lotwheel::qt::frmLotwheel window;
   window.show();
   return QApplication::exec();

@@ -16,7 +16,7 @@
 
 namespace {
 
-using lotwheel::ui::ControlId;
+using lotwheel::ui::MainControl;
 
 constexpr int kRuns = 15;
 
@@ -46,9 +46,9 @@ class Bench {
     window_.Show(SW_SHOWNORMAL);
     ShowAll();
   }
-  HWND Control(ControlId id) { return window_.Control(id); }
+  HWND Control(MainControl id) { return window_.Control(id); }
   // Clicks and lets every control paint, as a user would see the result.
-  void ClickAndShow(ControlId button) {
+  void ClickAndShow(MainControl button) {
     SendMessageW(Control(button), BM_CLICK, 0, 0);
     ShowAll();
   }
@@ -63,7 +63,7 @@ class Bench {
                  RDW_UPDATENOW | RDW_ALLCHILDREN);
     GdiFlush();
   }
-  int Rows(ControlId list) {
+  int Rows(MainControl list) {
     return static_cast<int>(SendMessageW(Control(list), 0x1004, 0, 0));
   }
 
@@ -92,31 +92,31 @@ void Report(const char* name, const std::function<void()>& prepare,
 int main() {
   Bench bench;
   const std::wstring text = EntryLines(lotwheel::kMaxEntries);
-  HWND txtAdd = bench.Control(ControlId::txtAdd);
+  HWND txtAdd = bench.Control(MainControl::txtAdd);
   const auto fill_entry_box = [&] {
-    bench.ClickAndShow(ControlId::cmdClear);
+    bench.ClickAndShow(MainControl::cmdClear);
     SetWindowTextW(txtAdd, text.c_str());
     bench.ShowAll();
   };
   Report(
       "entry box: set 32,767 lines",
-      [&] { bench.ClickAndShow(ControlId::cmdClear); },
+      [&] { bench.ClickAndShow(MainControl::cmdClear); },
       [&] {
         SetWindowTextW(txtAdd, text.c_str());
         bench.ShowAll();
       });
   Report("add 32,767 lines, list shown", fill_entry_box,
-         [&] { bench.ClickAndShow(ControlId::cmdAdd); });
-  const bool added = bench.Rows(ControlId::lstMoto) == lotwheel::kMaxEntries;
-  SetWindowTextW(bench.Control(ControlId::txtHowWho), L"0");
+         [&] { bench.ClickAndShow(MainControl::cmdAdd); });
+  const bool added = bench.Rows(MainControl::lstMoto) == lotwheel::kMaxEntries;
+  SetWindowTextW(bench.Control(MainControl::txtHowWho), L"0");
   Report(
       "draw 0 of 32,767, lists shown",
       [&] {
         fill_entry_box();
-        bench.ClickAndShow(ControlId::cmdAdd);
+        bench.ClickAndShow(MainControl::cmdAdd);
       },
-      [&] { bench.ClickAndShow(ControlId::cmdBuild); });
-  const bool drawn = bench.Rows(ControlId::lstAto) == lotwheel::kMaxEntries;
+      [&] { bench.ClickAndShow(MainControl::cmdBuild); });
+  const bool drawn = bench.Rows(MainControl::lstAto) == lotwheel::kMaxEntries;
   if (!added || !drawn) {
     std::fputs("the buttons did not fill the lists\n", stderr);
     return 1;

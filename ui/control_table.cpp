@@ -1,17 +1,41 @@
 // The two windows' control tables.
 #include "ui/control_table.h"
 
-#include <algorithm>
 #include <cstdlib>
+
+#include "ui/texts.h"
 
 namespace lotwheel::ui {
 namespace {
 
-using Id = ControlId;
 using K = ControlKind;
 
-// Gives every row the name a screen reader says for it.
+// Whether a row names controls of the window whose enum `Id` is alone.
+template <typename Id>
+bool OfOneWindow(const ControlInfo& info) {
+  for (const std::optional<ControlId>& id :
+       {std::optional(info.id), info.parent, info.named_by}) {
+    if (id && !id->As<Id>()) return false;
+  }
+  return true;
+}
+
+// Checks that every control belongs to the window and can be built in row
+// order, and gives every row the name a screen reader says for it. A table
+// that breaks either is a programming error, caught at any start.
+template <typename Id>
 ControlTable Finished(ControlTable table) {
+  for (size_t row = 0; row < table.controls.size(); ++row) {
+    const ControlInfo& info = table.controls[row];
+    if (!OfOneWindow<Id>(info)) std::abort();
+    for (size_t earlier = 0; earlier < row; ++earlier) {
+      if (table.controls[earlier].id == info.id) std::abort();
+    }
+    if (info.parent &&
+        !(table.Has(*info.parent) && &table.Row(*info.parent) < &info &&
+          table.Row(*info.parent).kind == K::kFrame))
+      std::abort();
+  }
   for (ControlInfo& info : table.controls) {
     if (!info.spoken_name.empty()) continue;
     if (info.named_by) {
@@ -26,7 +50,8 @@ ControlTable Finished(ControlTable table) {
 }
 
 ControlTable BuildMainWindow() {
-  return Finished(
+  using Id = MainControl;
+  return Finished<Id>(
       {.name = "frmLotwheel",
        .title = std::u16string(kMainTitle),
        .client_width = 5400,
@@ -36,34 +61,29 @@ ControlTable BuildMainWindow() {
             .name = "lblMoto",
             .kind = K::kLabel,
             .caption = u"入力ソース(&I)：",
-            .rect = {105, 105, 2535, 225},
-            .tab_index = 0},
+            .rect = {105, 105, 2535, 225}},
            {.id = Id::lstMoto,
             .name = "lstMoto",
             .kind = K::kList,
             .rect = {105, 420, 2535, 3660},
-            .tab_index = 1,
             .named_by = Id::lblMoto},
            // "(O)" is plain text: this caption has no access key.
            {.id = Id::lblAto,
             .name = "lblAto",
             .kind = K::kLabel,
             .caption = u"出力(O)：",
-            .rect = {2730, 105, 2535, 225},
-            .tab_index = 2},
+            .rect = {2730, 105, 2535, 225}},
            {.id = Id::lstAto,
             .name = "lstAto",
             .kind = K::kList,
             .rect = {2730, 420, 2535, 3660},
-            .tab_index = 3,
             .named_by = Id::lblAto,
             .font = ControlFont::kGothicBold9},
            {.id = Id::fraAdd,
             .name = "fraAdd",
             .kind = K::kFrame,
             .caption = u"入力ソースへ追加",
-            .rect = {105, 4200, 5160, 1065},
-            .tab_index = 4},
+            .rect = {105, 4200, 5160, 1065}},
            // Wrapped anywhere: looking for word boundaries takes time that
            // grows with the square of a line's length, so a pasted line of a
            // few hundred thousand characters would freeze the window.
@@ -72,7 +92,6 @@ ControlTable BuildMainWindow() {
             .kind = K::kTextArea,
             .rect = {105, 210, 4110, 750},
             .parent = Id::fraAdd,
-            .tab_index = 5,
             .named_by = Id::fraAdd,
             .wrap = TextWrap::kAnywhere},
            {.id = Id::cmdAdd,
@@ -80,39 +99,33 @@ ControlTable BuildMainWindow() {
             .kind = K::kButton,
             .caption = u"追加(&A)",
             .rect = {4305, 210, 750, 750},
-            .parent = Id::fraAdd,
-            .tab_index = 6},
+            .parent = Id::fraAdd},
            {.id = Id::cmdBuild,
             .name = "cmdBuild",
             .kind = K::kButton,
             .caption = u"ランダム抽出開始(&S)",
-            .rect = {2625, 5355, 2640, 330},
-            .tab_index = 7},
+            .rect = {2625, 5355, 2640, 330}},
            {.id = Id::cmdClear,
             .name = "cmdClear",
             .kind = K::kButton,
             .caption = u"クリア(&C)",
-            .rect = {2625, 6195, 2640, 330},
-            .tab_index = 8},
+            .rect = {2625, 6195, 2640, 330}},
            {.id = Id::cmdCopy,
             .name = "cmdCopy",
             .kind = K::kButton,
             .caption = u"クリップボードへコピー(&P)",
-            .rect = {2625, 5775, 2640, 330},
-            .tab_index = 9},
+            .rect = {2625, 5775, 2640, 330}},
            // The label's box reaches 15 twips into the count box.
            {.id = Id::lblTousen,
             .name = "lblTousen",
             .kind = K::kLabel,
             .caption = u"当選人数(&T)：",
-            .rect = {105, 5355, 1170, 225},
-            .tab_index = 10},
+            .rect = {105, 5355, 1170, 225}},
            {.id = Id::txtHowWho,
             .name = "txtHowWho",
             .kind = K::kLineEdit,
             .caption = u"0",
             .rect = {1260, 5332, 435, 270},
-            .tab_index = 11,
             .tooltip =
                 u"何名まで当選か決めます。0にすると常に最大値が設定されます。",
             .named_by = Id::lblTousen},
@@ -120,13 +133,13 @@ ControlTable BuildMainWindow() {
             .name = "cmdVerInfo",
             .kind = K::kButton,
             .caption = u"バージョン情報(&V)...",
-            .rect = {105, 6195, 2430, 330},
-            .tab_index = 12},
+            .rect = {105, 6195, 2430, 330}},
        }});
 }
 
 ControlTable BuildVerInfoWindow() {
-  return Finished(
+  using Id = VerInfoControl;
+  return Finished<Id>(
       {.name = "frmVerInfo",
        .title = std::u16string(kVerInfoTitle),
        .client_width = 6210,
@@ -146,7 +159,6 @@ ControlTable BuildVerInfoWindow() {
             .kind = K::kLabel,
             .caption = std::u16string(kProductName),
             .rect = {630, 180, 5475, 330},
-            .tab_index = 0,
             .font = ControlFont::kGothicBoldItalic15Point75,
             .wrap = TextWrap::kNone},
            // Flush with the right edge it shares with the name above it and
@@ -156,14 +168,12 @@ ControlTable BuildVerInfoWindow() {
             .kind = K::kLabel,
             .caption = u"Version 0.00.0000",
             .rect = {3570, 580, 2535, 225},
-            .tab_index = 1,
             .align = TextAlign::kRight},
            {.id = Id::Text1,
             .name = "Text1",
             .kind = K::kTextArea,
             .caption = std::u16string(kCreditsText),
             .rect = {105, 840, 6000, 1065},
-            .tab_index = 2,
             .spoken_name = u"クレジット",
             .enter = EnterKey::kPressDefault},
            {.id = Id::Image2,
@@ -186,7 +196,6 @@ ControlTable BuildVerInfoWindow() {
             .kind = K::kButton,
             .caption = u"OK(&O)",
             .rect = {4725, 2145, 1380, 330},
-            .tab_index = 3,
             .default_button = true},
        }});
 }
@@ -200,23 +209,25 @@ const ControlInfo& ControlTable::Row(ControlId id) const {
   std::abort();
 }
 
-std::vector<ControlId> ControlTable::FocusOrder() const {
-  std::vector<const ControlInfo*> order;
+bool ControlTable::Has(ControlId id) const {
   for (const ControlInfo& info : controls) {
-    if (info.tab_index >= 0 && TakesFocus(info.kind)) order.push_back(&info);
+    if (info.id == id) return true;
   }
-  std::stable_sort(order.begin(), order.end(), [](auto* a, auto* b) {
-    return a->tab_index < b->tab_index;
-  });
+  return false;
+}
+
+std::vector<ControlId> ControlTable::FocusOrder() const {
   std::vector<ControlId> ids;
-  for (const ControlInfo* info : order) ids.push_back(info->id);
+  for (const ControlInfo& info : controls) {
+    if (TakesFocus(info.kind)) ids.push_back(info.id);
+  }
   return ids;
 }
 
 std::optional<ControlId> ControlTable::BuddyOf(ControlId label) const {
-  const int after = Row(label).tab_index;
-  for (ControlId id : FocusOrder()) {
-    if (Row(id).tab_index > after) return id;
+  const ControlInfo* after = &Row(label);
+  for (const ControlInfo& info : controls) {
+    if (&info > after && TakesFocus(info.kind)) return info.id;
   }
   return std::nullopt;
 }

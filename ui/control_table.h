@@ -1,6 +1,7 @@
 // Each window's controls as data: what every frontend builds, where, in which
 // tab order, with which texts, and how each control behaves where toolkits
-// differ. The frontends build their windows from these rows alone.
+// differ. The frontends build their windows from these rows alone, and the
+// order of the rows is the tab order for both.
 #pragma once
 
 #include <optional>
@@ -8,36 +9,11 @@
 #include <string_view>
 #include <vector>
 
-#include "ui/texts.h"
+#include "ui/art.h"
+#include "ui/control_id.h"
 #include "ui/twips.h"
 
 namespace lotwheel::ui {
-
-// Every control of both windows, by its name in the windows' design.
-enum class ControlId {
-  // The main window.
-  lblMoto,
-  lstMoto,
-  lblAto,
-  lstAto,
-  fraAdd,
-  txtAdd,
-  cmdAdd,
-  cmdBuild,
-  cmdClear,
-  cmdCopy,
-  lblTousen,
-  txtHowWho,
-  cmdVerInfo,
-  // The version window.
-  Image1,
-  Label1,
-  lblVerinfo,
-  Text1,
-  Image2,
-  Image3,
-  cmdOK,
-};
 
 enum class ControlKind {
   kLabel,
@@ -48,6 +24,9 @@ enum class ControlKind {
   kButton,
   kPicture,
 };
+
+// The face that both fonts of their own are in.
+inline constexpr std::u16string_view kGothicFace = u"ＭＳ Ｐゴシック";
 
 // The face a control asks for beyond the window's interface font.
 enum class ControlFont {
@@ -73,14 +52,13 @@ enum class EnterKey {
 };
 
 struct ControlInfo {
-  ControlId id = ControlId::lblMoto;
+  ControlId id = MainControl::lblMoto;
   const char* name = "";  // objectName on Qt; the name in every message
   ControlKind kind = ControlKind::kLabel;
   // Caption or initial text; "&" marks the access key.
   std::u16string caption{};
   TwipsRect rect{};                   // relative to the parent's client area
   std::optional<ControlId> parent{};  // the frame it stands in
-  int tab_index = -1;                 // -1: no place in the tab order
   std::u16string tooltip{};
   // The label or frame whose caption names this box or list to a screen
   // reader; without one the control's own caption (or tooltip) names it.
@@ -102,11 +80,17 @@ struct ControlTable {
   std::u16string title{};
   int client_width = 0;  // twips
   int client_height = 0;
-  std::vector<ControlInfo> controls{};  // in tab index order
+  // In tab order, which is also the order in which they are made: a frame
+  // before what stands in it, and a later control lies above an earlier one
+  // it reaches into. Labels and frames hold a place in the tab order without
+  // taking the focus; pictures have no place in it.
+  std::vector<ControlInfo> controls{};
 
   // The row of that control; aborts on a control of the other window, which
   // is a programming error.
   const ControlInfo& Row(ControlId id) const;
+  // Whether the control is one of this window's.
+  bool Has(ControlId id) const;
   // The controls that take the focus, in tab order.
   std::vector<ControlId> FocusOrder() const;
   // The control that a label's access key hands the focus to: the next one

@@ -3,7 +3,6 @@
 
 #include <new>
 #include <stdexcept>
-#include <utility>
 
 #include "ui/announcements.h"
 #include "ui/messages.h"
@@ -11,40 +10,48 @@
 
 namespace lotwheel::ui {
 
-MainPresenter::MainPresenter(MainView& view,
-                             std::unique_ptr<Clipboard> clipboard)
-    : view_(view), clipboard_(std::move(clipboard)) {}
+MainPresenter::MainPresenter(MainView& view, Clipboard& clipboard)
+    : view_(view), clipboard_(clipboard) {}
 
 void MainPresenter::Start() {
-  view_.SetFocus(MainWindowTable().FocusOrder().front());
+  view_.SetFocus(*MainWindowTable().FocusOrder().front().As<MainControl>());
 }
 
-void MainPresenter::Press(ControlId button) {
-  using Handler = void (MainPresenter::*)();
-  static constexpr std::pair<ControlId, Handler> kButtons[] = {
-      {ControlId::cmdAdd, &MainPresenter::Add},
-      {ControlId::cmdClear, &MainPresenter::Clear},
-      {ControlId::cmdBuild, &MainPresenter::Build},
-      {ControlId::cmdCopy, &MainPresenter::Copy},
-  };
-  for (const auto& [id, handler] : kButtons) {
-    if (id == button) return (this->*handler)();
+void MainPresenter::Press(MainControl button) {
+  switch (button) {
+    case MainControl::cmdAdd:
+      return Add();
+    case MainControl::cmdClear:
+      return Clear();
+    case MainControl::cmdBuild:
+      return Build();
+    case MainControl::cmdCopy:
+      return Copy();
+    case MainControl::cmdVerInfo:
+      return view_.OpenVersionWindow();
+    default:
+      return;
   }
-  if (button == ControlId::cmdVerInfo) view_.OpenVersionWindow();
 }
 
-int MainPresenter::RowCount(ControlId list) const {
-  return list == ControlId::lstMoto ? session_.SourceCount()
-                                    : session_.OutputCount();
+int MainPresenter::RowCount(MainControl list) const {
+  switch (list) {
+    case MainControl::lstMoto:
+      return session_.SourceCount();
+    case MainControl::lstAto:
+      return session_.OutputCount();
+    default:
+      return 0;
+  }
 }
 
-std::u16string MainPresenter::RowText(ControlId list, int row) const {
+std::u16string MainPresenter::RowText(MainControl list, int row) const {
   // A view may still ask for a row that an operation has just removed, in
   // the moment before it is told of the change.
   if (row < 0 || row >= RowCount(list)) return {};
   const auto position = static_cast<int16_t>(row);
   try {
-    return ui::RowText(list == ControlId::lstMoto
+    return ui::RowText(list == MainControl::lstMoto
                            ? session_.SourceAt(position)
                            : session_.OutputAt(position));
   } catch (const std::bad_alloc&) {
@@ -52,52 +59,50 @@ std::u16string MainPresenter::RowText(ControlId list, int row) const {
   }
 }
 
-void MainPresenter::UseClipboard(std::unique_ptr<Clipboard> clipboard) {
-  clipboard_ = std::move(clipboard);
-}
-
 void MainPresenter::Add() {
   RunGuarded([this] {
     const int first_new = session_.SourceCount();
-    const AddOutcome outcome = session_.AddLines(view_.Text(ControlId::txtAdd));
+    const AddOutcome outcome =
+        session_.AddLines(view_.Text(MainControl::txtAdd));
     if (outcome != AddOutcome::Added) return ShowMessage(MessageFor(outcome));
-    ShowAppended(ControlId::lstMoto, first_new);
+    ShowAppended(MainControl::lstMoto, first_new);
     Announce([&] {
-      return AddedText(RowCount(ControlId::lstMoto) - first_new,
-                       RowCount(ControlId::lstMoto));
+      return AddedText(RowCount(MainControl::lstMoto) - first_new,
+                       RowCount(MainControl::lstMoto));
     });
   });
 }
 
 void MainPresenter::Clear() {
   session_.ClearLists();
-  view_.SetText(ControlId::txtAdd, u"");
-  view_.ShowRows(ControlId::lstMoto, 0, RowChange::kReplaced);
-  view_.ShowRows(ControlId::lstAto, 0, RowChange::kReplaced);
+  view_.SetText(MainControl::txtAdd, u"");
+  view_.ShowRows(MainControl::lstMoto, 0, RowChange::kReplaced);
+  view_.ShowRows(MainControl::lstAto, 0, RowChange::kReplaced);
   Announce([] { return ClearedText(); });
 }
 
 void MainPresenter::Build() {
   RunGuarded([this] {
     const int first_new = session_.OutputCount();
-    const DrawOutcome outcome = session_.Draw(view_.Text(ControlId::txtHowWho));
+    const DrawOutcome outcome =
+        session_.Draw(view_.Text(MainControl::txtHowWho));
     if (outcome != DrawOutcome::Drawn) return ShowMessage(MessageFor(outcome));
-    view_.ShowRows(ControlId::lstMoto, session_.SourceCount(),
+    view_.ShowRows(MainControl::lstMoto, session_.SourceCount(),
                    RowChange::kReplaced);
-    ShowAppended(ControlId::lstAto, first_new);
+    ShowAppended(MainControl::lstAto, first_new);
     Announce([&] { return DrawnText(session_, first_new); });
   });
 }
 
 void MainPresenter::Copy() {
   RunGuarded([this] {
-    if (!session_.CopyOutput(*clipboard_))
+    if (!session_.CopyOutput(clipboard_))
       return ShowMessage(kClipboardFailedMessage);
     Announce([this] { return CopiedText(session_.OutputCount()); });
   });
 }
 
-void MainPresenter::ShowAppended(ControlId list, int first_new) {
+void MainPresenter::ShowAppended(MainControl list, int first_new) {
   const int count = RowCount(list);
   view_.ShowRows(list, count, RowChange::kAppended);
   // New entries come at the end: show the first of them rather than the
@@ -121,7 +126,7 @@ void MainPresenter::RunGuarded(const std::function<void()>& operation) {
 
 void MainPresenter::ShowMessage(std::u16string_view text) {
   if (text.empty()) return;
-  const std::optional<ControlId> focus = view_.Focus();
+  const std::optional<MainControl> focus = view_.Focus();
   view_.ShowMessage(text);
   // Back to the control that had the focus before the box; not every
   // window manager gives it back by itself.

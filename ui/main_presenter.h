@@ -4,7 +4,6 @@
 #pragma once
 
 #include <functional>
-#include <memory>
 #include <string>
 
 #include "engine/clipboard.h"
@@ -17,22 +16,22 @@ namespace lotwheel::ui {
 class MainPresenter final {
  public:
   // `view` and `clipboard` are the window's own and outlive the presenter.
-  MainPresenter(MainView& view, std::unique_ptr<Clipboard> clipboard);
+  MainPresenter(MainView& view, Clipboard& clipboard);
   MainPresenter(const MainPresenter&) = delete;
   MainPresenter& operator=(const MainPresenter&) = delete;
 
   // The window is shown: the focus goes to the first control that takes it.
   void Start();
-  // A button of the main window was pressed, by any means.
-  void Press(ControlId button);
+  // A button of the main window was pressed, by any means; any other
+  // control of it does nothing.
+  void Press(MainControl button);
 
   // What a list shows: its row count, and each row's text as a row shows
-  // it (on one line and shortened; blank if memory runs out for it).
-  int RowCount(ControlId list) const;
-  std::u16string RowText(ControlId list, int row) const;
+  // it (on one line and shortened; blank if memory runs out for it). A
+  // control that is no list has no rows.
+  int RowCount(MainControl list) const;
+  std::u16string RowText(MainControl list, int row) const;
 
-  // The clipboard that the copy button fills.
-  void UseClipboard(std::unique_ptr<Clipboard> clipboard);
   const DrawSession& session() const { return session_; }
 
  private:
@@ -42,7 +41,7 @@ class MainPresenter final {
   void Copy();
 
   // Shows a list that grew from row `first_new` on, that row at the top.
-  void ShowAppended(ControlId list, int first_new);
+  void ShowAppended(MainControl list, int first_new);
   // Runs one operation. Running out of memory leaves both lists as they
   // were, so it is reported and the program goes on.
   void RunGuarded(const std::function<void()>& operation);
@@ -53,7 +52,7 @@ class MainPresenter final {
   void Announce(const std::function<std::u16string()>& make_text);
 
   MainView& view_;
-  std::unique_ptr<Clipboard> clipboard_;
+  Clipboard& clipboard_;
   DrawSession session_;
 };
 

@@ -7,30 +7,25 @@
 #include <string_view>
 
 #include "ui/control_table.h"
+#include "ui/row_change.h"
 
 namespace lotwheel::ui {
-
-// How a list changed since the window last showed it.
-enum class RowChange {
-  kAppended,  // the rows shown so far are unchanged, new ones follow
-  kReplaced,  // any row may differ now; a selection would point elsewhere
-};
 
 class MainView {
  public:
   virtual ~MainView() = default;
 
   // The text of a box; lines are joined with CR LF.
-  virtual std::u16string Text(ControlId box) const = 0;
-  virtual void SetText(ControlId box, std::u16string_view text) = 0;
+  virtual std::u16string Text(MainControl box) const = 0;
+  virtual void SetText(MainControl box, std::u16string_view text) = 0;
   // Brings a list in line with its `count` entries; the window asks the
   // presenter for the rows it paints.
-  virtual void ShowRows(ControlId list, int count, RowChange change) = 0;
+  virtual void ShowRows(MainControl list, int count, RowChange change) = 0;
   // Scrolls a list so that `row` stands at its top, or as near as it can.
-  virtual void ScrollToRow(ControlId list, int row) = 0;
+  virtual void ScrollToRow(MainControl list, int row) = 0;
   // The control with the focus, if it is one of the window's.
-  virtual std::optional<ControlId> Focus() const = 0;
-  virtual void SetFocus(ControlId control) = 0;
+  virtual std::optional<MainControl> Focus() const = 0;
+  virtual void SetFocus(MainControl control) = 0;
   // The one kind of message box the program has (title "Error", the
   // exclamation icon, one OK button); returns once it is answered.
   virtual void ShowMessage(std::u16string_view text) = 0;

@@ -2,6 +2,7 @@
 // message box the program has (title kMessageTitle, exclamation icon, OK).
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "engine/draw_session.h"
@@ -9,8 +10,8 @@
 namespace lotwheel::ui {
 
 // Empty for the outcomes that show no message.
-std::u16string_view MessageFor(AddOutcome outcome);
-std::u16string_view MessageFor(DrawOutcome outcome);
+std::u16string MessageFor(AddOutcome outcome);
+std::u16string MessageFor(DrawOutcome outcome);
 
 // An operation ran out of memory; it changed nothing.
 inline constexpr std::u16string_view kOutOfMemoryMessage =

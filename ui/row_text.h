@@ -15,4 +15,8 @@ inline constexpr size_t kRowTextLimit = 300;
 // a surrogate pair.
 std::u16string RowText(std::u16string_view entry);
 
+// The first `length` code units of `text`, one fewer where the cut would
+// split a surrogate pair: where every shortened text is cut.
+std::u16string_view KeptStart(std::u16string_view text, size_t length);
+
 }  // namespace lotwheel::ui

@@ -1,5 +1,5 @@
-// Every fixed text that the windows show, the names and web addresses of the
-// version window, and the artwork they use: written once for every frontend.
+// Every fixed text that the windows show, and the names and web addresses of
+// the version window: written once for every frontend.
 #pragma once
 
 #include <string>
@@ -37,24 +37,6 @@ inline constexpr std::u16string_view kCreditsText =
     u"\r\n"
     u"Copyright (C) Kanon Yukimichi\r\n"
     u"Copyright (C) Z.Q Project\r\n";
-
-// The artwork in ui/art/, by file name; each frontend builds it in.
-enum class Art { kNone, kAppIcon, kGroupBanner, kLabelBanner, kHandPointer };
-constexpr std::string_view ArtFile(Art art) {
-  switch (art) {
-    case Art::kAppIcon:
-      return "lotwheel.ico";
-    case Art::kGroupBanner:
-      return "banner_group.bmp";
-    case Art::kLabelBanner:
-      return "banner_label.bmp";
-    case Art::kHandPointer:
-      return "hand.cur";
-    case Art::kNone:
-      break;
-  }
-  return {};
-}
 
 // The version window's line: "Version:" and the version text of the build.
 inline std::u16string VersionLine() {

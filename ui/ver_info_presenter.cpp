@@ -9,16 +9,17 @@ namespace lotwheel::ui {
 
 void VerInfoPresenter::Start() {
   const std::u16string line = VersionLine();
-  view_.SetText(ControlId::lblVerinfo, line);
+  view_.SetText(VerInfoControl::lblVerinfo, line);
   // A screen reader says it as the window opens; as a label it would only
   // be found by reading the window through.
   view_.SetDescription(line);
-  view_.SetFocus(VerInfoWindowTable().FocusOrder().front());
+  view_.SetFocus(
+      *VerInfoWindowTable().FocusOrder().front().As<VerInfoControl>());
 }
 
-void VerInfoPresenter::Press(ControlId control) {
-  if (control == ControlId::cmdOK) return view_.Close();
+void VerInfoPresenter::Press(VerInfoControl control) {
   const ControlInfo& info = VerInfoWindowTable().Row(control);
+  if (info.default_button) return view_.Close();
   if (!info.link.empty()) view_.OpenAddress(info.link);
 }
 

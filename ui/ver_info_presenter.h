@@ -18,7 +18,7 @@ class VerInfoPresenter final {
   void Start();
   // A control was clicked or pressed: OK closes the window, a banner opens
   // its page and leaves the window open, anything else does nothing.
-  void Press(ControlId control);
+  void Press(VerInfoControl control);
 
  private:
   VerInfoView& view_;

@@ -12,10 +12,10 @@ class VerInfoView {
  public:
   virtual ~VerInfoView() = default;
 
-  virtual void SetText(ControlId control, std::u16string_view text) = 0;
+  virtual void SetText(VerInfoControl control, std::u16string_view text) = 0;
   // What a screen reader says of the window as it opens, after its title.
   virtual void SetDescription(std::u16string_view text) = 0;
-  virtual void SetFocus(ControlId control) = 0;
+  virtual void SetFocus(VerInfoControl control) = 0;
   // Opens a web address in the user's browser, without waiting for it and
   // without reporting whether it could.
   virtual void OpenAddress(const std::string& address) = 0;

@@ -6,33 +6,34 @@
 #include <gtest/gtest.h>
 
 #include <map>
-#include <memory>
 #include <string>
 #include <tuple>
 #include <vector>
 
 #include "tests/engine/failing_allocator.h"
+#include "ui/announcements.h"
 #include "ui/messages.h"
+#include "ui/row_text.h"
 
 namespace lotwheel::ui {
 namespace {
 
-using Id = ControlId;
+using Id = MainControl;
 using Texts = std::vector<std::u16string>;
 
 // A window that records what the presenter asked of it.
 class FakeView final : public MainView {
  public:
-  std::u16string Text(ControlId box) const override { return texts.at(box); }
-  void SetText(ControlId box, std::u16string_view text) override {
+  std::u16string Text(MainControl box) const override { return texts.at(box); }
+  void SetText(MainControl box, std::u16string_view text) override {
     texts[box] = text;
   }
-  void ShowRows(ControlId list, int count, RowChange change) override {
+  void ShowRows(MainControl list, int count, RowChange change) override {
     shown[list] = {count, change};
   }
-  void ScrollToRow(ControlId list, int row) override { scrolled[list] = row; }
-  std::optional<ControlId> Focus() const override { return focus; }
-  void SetFocus(ControlId control) override { focus = control; }
+  void ScrollToRow(MainControl list, int row) override { scrolled[list] = row; }
+  std::optional<MainControl> Focus() const override { return focus; }
+  void SetFocus(MainControl control) override { focus = control; }
   void ShowMessage(std::u16string_view text) override {
     messages.emplace_back(text);
     focus.reset();  // a message box takes the focus while it is open
@@ -42,35 +43,30 @@ class FakeView final : public MainView {
   }
   void OpenVersionWindow() override { ++version_windows; }
 
-  std::map<ControlId, std::u16string> texts{{Id::txtAdd, u""},
-                                            {Id::txtHowWho, u"0"}};
-  std::map<ControlId, std::pair<int, RowChange>> shown;
-  std::map<ControlId, int> scrolled;
-  std::optional<ControlId> focus;
+  std::map<MainControl, std::u16string> texts{{Id::txtAdd, u""},
+                                              {Id::txtHowWho, u"0"}};
+  std::map<MainControl, std::pair<int, RowChange>> shown;
+  std::map<MainControl, int> scrolled;
+  std::optional<MainControl> focus;
   Texts messages, announced;
   int version_windows = 0;
 };
 
+// Holds the text it is given, or refuses it when told to.
 class RecordingClipboard final : public Clipboard {
  public:
-  explicit RecordingClipboard(std::u16string* text, bool takes = true)
-      : text_(text), takes_(takes) {}
-  bool ReplaceText(std::u16string_view text) override {
-    if (takes_) text_->assign(text);
-    return takes_;
+  bool ReplaceText(std::u16string_view replacement) override {
+    if (takes) text = replacement;
+    return takes;
   }
 
- private:
-  std::u16string* text_;
-  bool takes_;
+  std::u16string text = u"old";
+  bool takes = true;
 };
 
 class MainPresenterTest : public ::testing::Test {
  protected:
-  MainPresenterTest()
-      : p(view, std::make_unique<RecordingClipboard>(&clipboard)) {
-    p.Start();
-  }
+  MainPresenterTest() : p(view, clipboard) { p.Start(); }
   void Add(std::u16string_view text) {
     view.texts[Id::txtAdd] = text;
     p.Press(Id::cmdAdd);
@@ -92,7 +88,7 @@ class MainPresenterTest : public ::testing::Test {
   }
 
   FakeView view;
-  std::u16string clipboard = u"old";
+  RecordingClipboard clipboard;
   MainPresenter p;
 };
 
@@ -113,38 +109,32 @@ TEST_F(MainPresenterTest, AddAppendsEveryLineAndShowsTheFirstNewRow) {
             (Texts{u"佐藤", u"鈴木", u"佐藤", u"鈴木", u"A␍B␊C", u""}));
   EXPECT_EQ(view.scrolled[Id::lstMoto], 4);
   EXPECT_EQ(view.texts[Id::txtAdd], u"A\rB\nC\r\n");
-  EXPECT_EQ(view.announced.back(), u"2件を追加しました。入力ソースは6件です。");
+  EXPECT_EQ(view.announced.back(), AddedText(2, 6));
   EXPECT_TRUE(view.messages.empty());
 }
 
 TEST_F(MainPresenterTest, DrawsMoveEntriesAccumulateAndAreAnnounced) {
   Draw(u"0");  // from nothing: count 0 means all of none, and no message
-  EXPECT_EQ(view.announced.back(),
-            u"0件を抽出しました。入力ソースの残りは0件です。");
-  // The last line is empty: it is said to be an empty line.
+  EXPECT_EQ(view.announced.back(), DrawnText(p.session(), 0));
   Add(u"A\r\nB\r\nC\r\nD\r\nE\r\nF\r\nG\r\n");
-  const auto said = [](const Texts& rows, size_t from, size_t to) {
-    std::u16string names;
-    for (size_t i = from; i < to; ++i)
-      names += (i > from ? u"、" : u"") +
-               (rows[i].empty() ? std::u16string(u"（空の行）") : rows[i]);
-    return names;
-  };
   Draw(u"2.9");
   const Texts first = Rows(Id::lstAto);
   ASSERT_EQ(first.size(), 2u);
-  EXPECT_EQ(view.announced.back(), u"2件を抽出しました: " + said(first, 0, 2) +
-                                       u"。入力ソースの残りは6件です。");
+  EXPECT_EQ(view.announced.back(), DrawnText(p.session(), 0));
   Draw(u"0");
   const Texts all = Rows(Id::lstAto);
   EXPECT_EQ(Texts(all.begin(), all.begin() + 2), first);  // earlier ones stay
   EXPECT_EQ(view.shown[Id::lstMoto], std::pair(0, RowChange::kReplaced));
   EXPECT_EQ(view.shown[Id::lstAto], std::pair(8, RowChange::kAppended));
   EXPECT_EQ(view.scrolled[Id::lstAto], 2);
-  // Five names, then how many more.
-  EXPECT_EQ(view.announced.back(),
-            u"6件を抽出しました: " + said(all, 2, 7) +
-                u" ほか1件。入力ソースの残りは0件です。");
+  EXPECT_EQ(view.announced.back(), DrawnText(p.session(), 2));
+  // The first few drawn by name, the rest only counted.
+  for (size_t i = 2; i < all.size(); ++i) {
+    if (all[i].empty()) continue;
+    EXPECT_EQ(view.announced.back().find(all[i]) != std::u16string::npos,
+              i < 2 + kNamesAnnounced)
+        << i;
+  }
   EXPECT_EQ(view.texts[Id::txtHowWho], u"0");
   EXPECT_TRUE(view.messages.empty());
 }
@@ -154,8 +144,8 @@ TEST_F(MainPresenterTest, DrawsMoveEntriesAccumulateAndAreAnnounced) {
 TEST_F(MainPresenterTest, RefusalShowsOneMessageAndChangesNothing) {
   std::u16string too_many;
   for (int i = 0; i < kMaxEntries - 3; ++i) too_many += u"p\r\n";
-  const std::tuple<Id, std::u16string, std::u16string, std::u16string_view>
-      cases[] = {
+  const std::tuple<Id, std::u16string, std::u16string, std::u16string> cases[] =
+      {
           {Id::cmdBuild, u"4", u"", MessageFor(DrawOutcome::NotEnoughEntries)},
           {Id::cmdBuild, u"三", u"", MessageFor(DrawOutcome::InvalidCount)},
           {Id::cmdBuild, u"100000", u"",
@@ -200,23 +190,23 @@ TEST_F(MainPresenterTest, ClearEmptiesBothListsAndTheEntryBoxOnly) {
                                 std::u16string(u"2")));
   EXPECT_EQ(view.shown[Id::lstMoto], std::pair(0, RowChange::kReplaced));
   EXPECT_EQ(view.shown[Id::lstAto], std::pair(0, RowChange::kReplaced));
-  EXPECT_EQ(view.announced.back(), u"入力ソースと出力を空にしました。");
+  EXPECT_EQ(view.announced.back(), ClearedText());
 }
 
 TEST_F(MainPresenterTest, CopyReplacesTheClipboardOrSaysItCouldNot) {
   p.Press(Id::cmdCopy);  // an empty output still replaces what was there
-  EXPECT_EQ(clipboard, u"");
+  EXPECT_EQ(clipboard.text, u"");
   Add(u"A\r\n\r\nB");
   Draw(u"0");
   const auto before = State();
   p.Press(Id::cmdCopy);
   const Texts out = Rows(Id::lstAto);
-  EXPECT_EQ(clipboard, out[0] + u"\r\n" + out[1] + u"\r\n" + out[2] + u"\r\n");
-  EXPECT_EQ(view.announced.back(),
-            u"出力の3件をクリップボードにコピーしました。");
+  EXPECT_EQ(clipboard.text,
+            out[0] + u"\r\n" + out[1] + u"\r\n" + out[2] + u"\r\n");
+  EXPECT_EQ(view.announced.back(), CopiedText(3));
   EXPECT_EQ(State(), before);
 
-  p.UseClipboard(std::make_unique<RecordingClipboard>(&clipboard, false));
+  clipboard.takes = false;
   view.focus = Id::cmdCopy;
   view.announced.clear();
   p.Press(Id::cmdCopy);
@@ -237,17 +227,17 @@ TEST_F(MainPresenterTest, RunningOutOfMemoryChangesNothing) {
     view.texts = {{Id::txtAdd, lines}, {Id::txtHowWho, u"0"}};
     view.messages.clear();
     view.focus = button;
-    clipboard = u"old";
+    clipboard.text = u"old";
     const auto before = State();
     FailAllocationOfAtLeast(64 * 1024);
     p.Press(button);
     FailAllocationOfAtLeast(0);
     EXPECT_EQ(view.messages, Texts{std::u16string(kOutOfMemoryMessage)});
     EXPECT_EQ(State(), before);
-    EXPECT_EQ(clipboard, u"old");
+    EXPECT_EQ(clipboard.text, u"old");
     EXPECT_EQ(view.focus, button);
     p.Press(button);
-    EXPECT_TRUE(State() != before || clipboard != u"old");
+    EXPECT_TRUE(State() != before || clipboard.text != u"old");
   }
 }
 
@@ -260,7 +250,7 @@ TEST_F(MainPresenterTest, VersionButtonOpensTheVersionWindow) {
 TEST_F(MainPresenterTest, RowsShowEntriesOnOneShortLineAndNothingBeyond) {
   Add(u"a\rb\r\n" + std::u16string(2'000'000, u'x'));
   EXPECT_EQ(p.RowText(Id::lstMoto, 0), u"a␍b");
-  EXPECT_EQ(p.RowText(Id::lstMoto, 1).size(), 301u);
+  EXPECT_EQ(p.RowText(Id::lstMoto, 1), RowText(p.session().SourceAt(1)));
   EXPECT_EQ(p.RowText(Id::lstMoto, 2), u"");
   EXPECT_EQ(p.RowText(Id::lstAto, 0), u"");
   EXPECT_EQ(p.session().SourceAt(1).size(), 2'000'000u);  // stored whole

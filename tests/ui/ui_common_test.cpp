@@ -3,13 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <span>
 #include <string>
+#include <utility>
 
 #include "tests/ui/keyboard_tables.h"
 #include "ui/control_table.h"
 #include "ui/messages.h"
 #include "ui/row_text.h"
-#include "ui/texts.h"
 
 namespace lotwheel::ui {
 namespace {
@@ -40,51 +41,73 @@ TEST(RowTextTest, ShowsEveryEntryOnOneShortLine) {
             std::u16string(kRowTextLimit - 1, u'z') + u"…");
 }
 
-TEST(ControlTableTest, SpokenNamesLoseTheAccessKeyDecoration) {
-  using Id = ControlId;
-  const std::pair<Id, std::u16string> main_names[] = {
-      {Id::lstMoto, u"入力ソース"},
-      {Id::lstAto, u"出力"},
-      {Id::txtAdd, u"入力ソースへ追加"},
-      {Id::cmdAdd, u"追加"},
-      {Id::txtHowWho, u"当選人数"},
-      {Id::cmdVerInfo, u"バージョン情報"},
-      {Id::cmdCopy, u"クリップボードへコピー"}};
-  for (const auto& [id, spoken] : main_names)
-    EXPECT_EQ(MainWindowTable().Row(id).spoken_name, spoken)
-        << MainWindowTable().Row(id).name;
-  EXPECT_EQ(VerInfoWindowTable().Row(Id::cmdOK).spoken_name, u"OK");
-  EXPECT_EQ(VerInfoWindowTable().Row(Id::Image3).spoken_name,
-            VerInfoWindowTable().Row(Id::Image3).tooltip);
+TEST(ControlTableTest, SpokenCaptionsLoseTheAccessKeyDecoration) {
+  const std::pair<std::u16string, std::u16string> cases[] = {
+      {u"入力ソース(&I)：", u"入力ソース"},
+      {u"出力(O)：", u"出力"},
+      {u"バージョン情報(&V)...", u"バージョン情報"},
+      {u"OK(&O)", u"OK"},
+      {u"a(&b):", u"a"},
+      {u"(1)", u"(1)"},
+      {u"&", u""}};
+  for (const auto& [caption, spoken] : cases)
+    EXPECT_EQ(SpokenCaption(caption), spoken);
+  // Every control a screen reader can land on or follow has a name.
+  for (const ControlTable* table : {&MainWindowTable(), &VerInfoWindowTable()})
+    for (const ControlInfo& info : table->controls) {
+      const bool reached =
+          TakesFocus(info.kind) || info.kind == ControlKind::kPicture;
+      EXPECT_TRUE(!reached || !info.spoken_name.empty()) << info.name;
+    }
 }
 
-TEST(ControlTableTest, FocusOrderSkipsLabelsFramesAndPictures) {
-  using Id = ControlId;
-  EXPECT_TRUE(
-      std::ranges::equal(MainWindowTable().FocusOrder(), kMainTabOrder));
-  EXPECT_TRUE(
-      std::ranges::equal(VerInfoWindowTable().FocusOrder(), kVerInfoTabOrder));
-  EXPECT_EQ(MainWindowTable().BuddyOf(Id::lblTousen), Id::txtHowWho);
-  EXPECT_EQ(MainWindowTable().BuddyOf(Id::lblMoto), Id::lstMoto);
+// Each access key in a table's captions has its row in the keyboard tables
+// that the window tests walk, and that row says what the table makes of it.
+TEST(ControlTableTest, EveryAccessKeyHasItsRowInTheKeyboardTables) {
+  const auto check = [](const ControlTable& table,
+                        std::span<const AccessKey> keys) {
+    std::u16string letters;
+    for (const ControlInfo& info : table.controls) {
+      const size_t amp = info.caption.find(u'&');
+      if (amp == std::u16string::npos || amp + 1 >= info.caption.size())
+        continue;
+      const char16_t letter = info.caption[amp + 1];
+      letters += letter;
+      const auto row = std::ranges::find_if(
+          keys, [&](const AccessKey& key) { return key.letter == letter; });
+      if (row == keys.end()) {
+        ADD_FAILURE() << table.name << ": Alt+" << char(letter) << " of "
+                      << info.name << " has no row in keyboard_tables.h";
+        continue;
+      }
+      const bool button = info.kind == ControlKind::kButton;
+      EXPECT_EQ(row->effect, button ? KeyEffect::kPress : KeyEffect::kFocus)
+          << "Alt+" << row->letter;
+      EXPECT_EQ(row->control, button ? info.id : table.BuddyOf(info.id))
+          << "Alt+" << row->letter;
+    }
+    for (const AccessKey& key : keys)
+      EXPECT_EQ(letters.find(char16_t(key.letter)) == std::u16string::npos,
+                key.effect == KeyEffect::kNothing)
+          << table.name << ": Alt+" << key.letter;
+  };
+  check(MainWindowTable(), kMainAccessKeys);
+  check(VerInfoWindowTable(), kVerInfoAccessKeys);
 }
 
-TEST(ControlTableTest, VersionWindowTexts) {
-  const ControlTable& table = VerInfoWindowTable();
-  EXPECT_EQ(VersionLine(), u"Version:1.03.0005");
-  EXPECT_EQ(table.Row(ControlId::Image3).tooltip,
-            u"Lotus Lane Soft(Soft Harbor)にアクセスします。");
-  EXPECT_EQ(table.title,
-            u"Z.Q Lotwheel for Tournament Basic Version Infomation");
-}
-
-TEST(MessagesTest, EveryRefusalHasAMessageAndSuccessNone) {
+TEST(MessagesTest, EveryRefusalHasItsOwnMessageAndSuccessNone) {
   EXPECT_TRUE(MessageFor(DrawOutcome::Drawn).empty());
   EXPECT_TRUE(MessageFor(AddOutcome::Added).empty());
-  EXPECT_EQ(MessageFor(DrawOutcome::NotEnoughEntries), u"人数が足りません。");
-  for (DrawOutcome outcome :
-       {DrawOutcome::InvalidCount, DrawOutcome::OutputFull})
-    EXPECT_FALSE(MessageFor(outcome).empty());
-  EXPECT_FALSE(MessageFor(AddOutcome::SourceFull).empty());
+  const std::u16string refusals[] = {MessageFor(DrawOutcome::NotEnoughEntries),
+                                     MessageFor(DrawOutcome::InvalidCount),
+                                     MessageFor(DrawOutcome::OutputFull),
+                                     MessageFor(AddOutcome::SourceFull),
+                                     std::u16string(kOutOfMemoryMessage),
+                                     std::u16string(kClipboardFailedMessage)};
+  for (const std::u16string& message : refusals) {
+    EXPECT_FALSE(message.empty());
+    EXPECT_EQ(std::ranges::count(refusals, message), 1);
+  }
 }
 
 }  // namespace

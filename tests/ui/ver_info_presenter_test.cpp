@@ -12,23 +12,23 @@
 namespace lotwheel::ui {
 namespace {
 
-using Id = ControlId;
+using Id = VerInfoControl;
 
 class FakeView final : public VerInfoView {
  public:
-  void SetText(ControlId control, std::u16string_view text) override {
+  void SetText(VerInfoControl control, std::u16string_view text) override {
     texts[control] = text;
   }
   void SetDescription(std::u16string_view text) override { description = text; }
-  void SetFocus(ControlId control) override { focus = control; }
+  void SetFocus(VerInfoControl control) override { focus = control; }
   void OpenAddress(const std::string& address) override {
     opened.push_back(address);
   }
   void Close() override { ++closed; }
 
-  std::map<ControlId, std::u16string> texts;
+  std::map<VerInfoControl, std::u16string> texts;
   std::u16string description;
-  std::optional<ControlId> focus;
+  std::optional<VerInfoControl> focus;
   std::vector<std::string> opened;
   int closed = 0;
 };
@@ -36,8 +36,8 @@ class FakeView final : public VerInfoView {
 TEST(VerInfoPresenterTest, OpensOnTheCreditsWithTheVersionLineSaid) {
   FakeView view;
   VerInfoPresenter(view).Start();
-  EXPECT_EQ(view.texts[Id::lblVerinfo], u"Version:1.03.0005");
-  EXPECT_EQ(view.description, u"Version:1.03.0005");
+  EXPECT_EQ(view.texts[Id::lblVerinfo], VersionLine());
+  EXPECT_EQ(view.description, VersionLine());
   EXPECT_EQ(view.focus, Id::Text1);
 }
 

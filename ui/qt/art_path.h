@@ -3,7 +3,7 @@
 
 #include <QString>
 
-#include "ui/texts.h"
+#include "ui/art.h"
 
 namespace lotwheel::qt {
 

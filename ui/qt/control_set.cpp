@@ -10,6 +10,7 @@
 #include <QListView>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTextDocument>
 #include <algorithm>
 #include <limits>
 
@@ -180,8 +181,7 @@ void ControlSet::Apply(QWidget* widget, const ControlInfo& info) {
     widget->setAccessibleDescription(ToQString(info.tooltip));
   if (info.font != ui::ControlFont::kInterface)
     widget->setFont(FontFor(info.font, window_->font()));
-  if (info.tab_index < 0 || !ui::TakesFocus(info.kind))
-    widget->setFocusPolicy(Qt::NoFocus);
+  if (!ui::TakesFocus(info.kind)) widget->setFocusPolicy(Qt::NoFocus);
 }
 
 void ControlSet::LinkLabelsAndTabOrder() {
@@ -201,7 +201,63 @@ QWidget* ControlSet::Widget(ui::ControlId id) const {
   for (size_t row = 0; row < widgets_.size(); ++row) {
     if (table_.controls[row].id == id) return widgets_[row];
   }
-  qFatal("control %d is not in %s", static_cast<int>(id), table_.name);
+  qFatal("control %d is not in %s", id.index(), table_.name);
+}
+
+void ControlSet::WrongClass(ui::ControlId id, const char* wanted) const {
+  qFatal("%s is a %s, not a %s", table_.Row(id).name,
+         Widget(id)->metaObject()->className(), wanted);
+}
+
+std::u16string ControlSet::Text(ui::ControlId id) const {
+  QString text;
+  switch (table_.Row(id).kind) {
+    case ControlKind::kLabel:
+      text = Get<QLabel>(id)->text();
+      break;
+    case ControlKind::kFrame:
+      text = Get<QGroupBox>(id)->title();
+      break;
+    case ControlKind::kLineEdit:
+      text = Get<QLineEdit>(id)->text();
+      break;
+    case ControlKind::kButton:
+      text = Get<QPushButton>(id)->text();
+      break;
+    case ControlKind::kTextArea:
+      // The raw text, because toPlainText() would turn non-breaking spaces
+      // into plain ones; entries must reach the list unchanged. In it, a
+      // paragraph separator ends each line, and Shift+Enter leaves a line
+      // separator, which is a line to the user too.
+      text = Get<QPlainTextEdit>(id)->document()->toRawText();
+      text.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
+      text.replace(QChar::LineSeparator, QStringLiteral("\r\n"));
+      break;
+    case ControlKind::kList:
+    case ControlKind::kPicture:
+      qFatal("%s has no text", table_.Row(id).name);
+  }
+  return std::u16string(ViewOf(text));
+}
+
+void ControlSet::SetText(ui::ControlId id, std::u16string_view text) {
+  const QString shown = ToQString(text);
+  switch (table_.Row(id).kind) {
+    case ControlKind::kLabel:
+      return Get<QLabel>(id)->setText(shown);
+    case ControlKind::kFrame:
+      return Get<QGroupBox>(id)->setTitle(shown);
+    case ControlKind::kLineEdit:
+      return Get<QLineEdit>(id)->setText(shown);
+    case ControlKind::kButton:
+      return Get<QPushButton>(id)->setText(shown);
+    case ControlKind::kTextArea:
+      return Get<QPlainTextEdit>(id)->setPlainText(
+          QString(shown).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+    case ControlKind::kList:
+    case ControlKind::kPicture:
+      qFatal("%s has no text", table_.Row(id).name);
+  }
 }
 
 std::optional<ui::ControlId> ControlSet::IdOf(const QWidget* widget) const {
@@ -238,9 +294,8 @@ bool ControlSet::PressDefault(QObject* watched, QEvent* event) {
         QStringLiteral("\n"));
     return true;
   }
-  for (size_t row = 0; row < widgets_.size(); ++row) {
-    if (table_.controls[row].default_button)
-      static_cast<QPushButton*>(widgets_[row])->click();
+  for (const ui::ControlInfo& info : table_.controls) {
+    if (info.default_button) Get<QPushButton>(info.id)->click();
   }
   return true;
 }

@@ -4,13 +4,14 @@
 #pragma once
 
 #include <QObject>
+#include <QWidget>
 #include <functional>
 #include <optional>
+#include <string>
+#include <string_view>
 #include <vector>
 
 #include "ui/control_table.h"
-
-class QWidget;
 
 namespace lotwheel::qt {
 
@@ -23,10 +24,18 @@ class ControlSet final : public QObject {
   ControlSet(QWidget* window, const ui::ControlTable& table);
 
   QWidget* Widget(ui::ControlId id) const;
+  // The control as the widget class its kind is made of; a wrong class is a
+  // programming error and ends the program with both names.
   template <typename T>
   T* Get(ui::ControlId id) const {
-    return static_cast<T*>(Widget(id));
+    T* widget = qobject_cast<T*>(Widget(id));
+    if (widget == nullptr) WrongClass(id, T::staticMetaObject.className());
+    return widget;
   }
+  // The text of a box, label, button or frame, with a box's lines joined
+  // with CR LF; and setting it. Pictures and lists have none.
+  std::u16string Text(ui::ControlId id) const;
+  void SetText(ui::ControlId id, std::u16string_view text);
   // The control that `widget` is, if it is one of the window's.
   std::optional<ui::ControlId> IdOf(const QWidget* widget) const;
   // Calls `pressed` whenever a button is pressed or a picture that links to
@@ -42,6 +51,7 @@ class ControlSet final : public QObject {
   void LinkLabelsAndTabOrder();
   // Enter in a box that hands it to the default button.
   bool PressDefault(QObject* watched, QEvent* event);
+  [[noreturn]] void WrongClass(ui::ControlId id, const char* wanted) const;
 
   QWidget* window_;
   const ui::ControlTable& table_;

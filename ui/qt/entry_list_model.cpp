@@ -6,7 +6,7 @@
 namespace lotwheel::qt {
 
 EntryListModel::EntryListModel(const ui::MainPresenter& presenter,
-                               ui::ControlId list, QObject* parent)
+                               ui::MainControl list, QObject* parent)
     : QAbstractListModel(parent), presenter_(presenter), list_(list) {}
 
 int EntryListModel::rowCount(const QModelIndex& parent) const {

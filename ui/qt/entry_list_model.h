@@ -12,7 +12,7 @@ class EntryListModel final : public QAbstractListModel {
   Q_OBJECT
 
  public:
-  EntryListModel(const ui::MainPresenter& presenter, ui::ControlId list,
+  EntryListModel(const ui::MainPresenter& presenter, ui::MainControl list,
                  QObject* parent = nullptr);
 
   int rowCount(const QModelIndex& parent = QModelIndex()) const override;
@@ -24,7 +24,7 @@ class EntryListModel final : public QAbstractListModel {
 
  private:
   const ui::MainPresenter& presenter_;
-  ui::ControlId list_;
+  ui::MainControl list_;
   Q_DISABLE_COPY_MOVE(EntryListModel)
 };
 

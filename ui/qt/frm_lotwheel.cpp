@@ -1,35 +1,49 @@
 // The main window: the two lists, the entry box and the five buttons.
 #include "ui/qt/frm_lotwheel.h"
 
+#include <QAccessibleWidget>
 #include <QApplication>
 #include <QIcon>
-#include <QLineEdit>
 #include <QListView>
 #include <QMessageBox>
-#include <QPlainTextEdit>
-#include <QTextDocument>
+#include <QShowEvent>
 
-#include "ui/qt/accessibility.h"
 #include "ui/qt/announcer.h"
 #include "ui/qt/art_path.h"
 #include "ui/qt/control_set.h"
 #include "ui/qt/entry_list_model.h"
 #include "ui/qt/frm_ver_info.h"
 #include "ui/qt/held_key_guard.h"
-#include "ui/qt/qt_clipboard.h"
 #include "ui/qt/qt_text.h"
 #include "ui/texts.h"
 
 namespace lotwheel::qt {
 
-using ui::ControlId;
+using ui::MainControl;
+
+namespace {
+
+// A plain QWidget window would be a "filler" to a screen reader. Matched by
+// exact class: a window being destroyed reads as a plain QWidget.
+QAccessibleInterface* WindowFactory(const QString& class_name,
+                                    QObject* object) {
+  if (class_name !=
+      QLatin1StringView(frmLotwheel::staticMetaObject.className()))
+    return nullptr;
+  return new QAccessibleWidget(static_cast<QWidget*>(object),
+                               QAccessible::Window);
+}
+
+}  // namespace
 
 frmLotwheel::frmLotwheel(QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint |
                           Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
                           Qt::WindowCloseButtonHint),
-      presenter_(*this, std::make_unique<QtClipboard>()) {
-  InstallAccessibleInterfaces();
+      presenter_(*this, clipboard_) {
+  static const bool installed =
+      (QAccessible::installFactory(&WindowFactory), true);
+  (void)installed;
   setWindowIcon(QIcon(ArtPath(ui::Art::kAppIcon)));
   // The fixed layout is measured for a 9-point interface font: keep the
   // desktop's face but not a larger size, which would cut captions off.
@@ -40,29 +54,30 @@ frmLotwheel::frmLotwheel(QWidget* parent)
 
   announcer_ = new Announcer(this);
   controls_ = new ControlSet(this, ui::MainWindowTable());
-  for (ControlId list : {ControlId::lstMoto, ControlId::lstAto})
+  for (MainControl list : {MainControl::lstMoto, MainControl::lstAto})
     controls_->Get<QListView>(list)->setModel(
         new EntryListModel(presenter_, list, this));
-  controls_->ForwardPresses([this](ControlId id) { presenter_.Press(id); });
-  presenter_.Start();
+  controls_->ForwardPresses(
+      [this](ui::ControlId id) { presenter_.Press(*id.As<MainControl>()); });
 }
 
 frmLotwheel::~frmLotwheel() = default;
 
-std::u16string frmLotwheel::Text(ControlId box) const {
-  if (box == ControlId::txtAdd) return EntryText();
-  const QString text = controls_->Get<QLineEdit>(box)->text();
-  return std::u16string(ViewOf(text));
+void frmLotwheel::showEvent(QShowEvent* event) {
+  QWidget::showEvent(event);
+  // Not again when the window comes back from being minimised.
+  if (!event->spontaneous()) presenter_.Start();
 }
 
-void frmLotwheel::SetText(ControlId box, std::u16string_view text) {
-  if (box == ControlId::txtAdd)
-    controls_->Get<QPlainTextEdit>(box)->setPlainText(ToQString(text));
-  else
-    controls_->Get<QLineEdit>(box)->setText(ToQString(text));
+std::u16string frmLotwheel::Text(MainControl box) const {
+  return controls_->Text(box);
 }
 
-void frmLotwheel::ShowRows(ControlId list, int /*count*/,
+void frmLotwheel::SetText(MainControl box, std::u16string_view text) {
+  controls_->SetText(box, text);
+}
+
+void frmLotwheel::ShowRows(MainControl list, int /*count*/,
                            ui::RowChange /*change*/) {
   // The model reads the rows and their count from the presenter; a reset
   // also lets go of a selection that would point at another entry now.
@@ -70,17 +85,18 @@ void frmLotwheel::ShowRows(ControlId list, int /*count*/,
   static_cast<EntryListModel*>(view->model())->Refresh();
 }
 
-void frmLotwheel::ScrollToRow(ControlId list, int row) {
+void frmLotwheel::ScrollToRow(MainControl list, int row) {
   auto* view = controls_->Get<QListView>(list);
   view->scrollTo(view->model()->index(row, 0),
                  QAbstractItemView::PositionAtTop);
 }
 
-std::optional<ControlId> frmLotwheel::Focus() const {
-  return controls_->IdOf(QApplication::focusWidget());
+std::optional<MainControl> frmLotwheel::Focus() const {
+  const auto id = controls_->IdOf(QApplication::focusWidget());
+  return id ? id->As<MainControl>() : std::nullopt;
 }
 
-void frmLotwheel::SetFocus(ControlId control) {
+void frmLotwheel::SetFocus(MainControl control) {
   controls_->Widget(control)->setFocus();
 }
 
@@ -97,22 +113,5 @@ void frmLotwheel::Announce(std::u16string_view text) {
 }
 
 void frmLotwheel::OpenVersionWindow() { frmVerInfo::ShowModal(this); }
-
-std::u16string frmLotwheel::EntryText() const {
-  // The raw text, because toPlainText() would turn non-breaking spaces into
-  // plain ones; entries must reach the list unchanged. In it, a paragraph
-  // separator ends each line, and Shift+Enter leaves a line separator,
-  // which is a line to the user too.
-  QString text = controls_->Get<QPlainTextEdit>(ControlId::txtAdd)
-                     ->document()
-                     ->toRawText();
-  const bool breaks = text.contains(QChar::ParagraphSeparator) ||
-                      text.contains(QChar::LineSeparator);
-  if (breaks) {
-    text.replace(QChar::ParagraphSeparator, QStringLiteral("\r\n"));
-    text.replace(QChar::LineSeparator, QStringLiteral("\r\n"));
-  }
-  return std::u16string(ViewOf(text));
-}
 
 }  // namespace lotwheel::qt

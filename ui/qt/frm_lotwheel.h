@@ -10,6 +10,7 @@
 
 #include "ui/main_presenter.h"
 #include "ui/main_view.h"
+#include "ui/qt/qt_clipboard.h"
 
 namespace lotwheel::qt {
 
@@ -23,23 +24,22 @@ class frmLotwheel final : public QWidget, public ui::MainView {
   explicit frmLotwheel(QWidget* parent = nullptr);
   ~frmLotwheel() override;
 
-  // What the window does; tests give it another clipboard.
-  ui::MainPresenter& presenter() { return presenter_; }
-
-  std::u16string Text(ui::ControlId box) const override;
-  void SetText(ui::ControlId box, std::u16string_view text) override;
-  void ShowRows(ui::ControlId list, int count, ui::RowChange change) override;
-  void ScrollToRow(ui::ControlId list, int row) override;
-  std::optional<ui::ControlId> Focus() const override;
-  void SetFocus(ui::ControlId control) override;
+  std::u16string Text(ui::MainControl box) const override;
+  void SetText(ui::MainControl box, std::u16string_view text) override;
+  void ShowRows(ui::MainControl list, int count, ui::RowChange change) override;
+  void ScrollToRow(ui::MainControl list, int row) override;
+  std::optional<ui::MainControl> Focus() const override;
+  void SetFocus(ui::MainControl control) override;
   void ShowMessage(std::u16string_view text) override;
   void Announce(std::u16string_view text) override;
   void OpenVersionWindow() override;
 
- private:
-  // The lines of txtAdd as the user sees them, joined with CR LF.
-  std::u16string EntryText() const;
+ protected:
+  // The focus goes where the presenter says once the window shows.
+  void showEvent(QShowEvent* event) override;
 
+ private:
+  QtClipboard clipboard_;  // the one the copy button fills
   ui::MainPresenter presenter_;
   ControlSet* controls_ = nullptr;
   Announcer* announcer_ = nullptr;

@@ -2,12 +2,11 @@
 #include "ui/qt/frm_ver_info.h"
 
 #include <QIcon>
-#include <QLabel>
 #include <QPixmap>
 #include <QPointer>
+#include <QShowEvent>
 #include <QUrl>
 
-#include "ui/qt/accessibility.h"
 #include "ui/qt/control_set.h"
 #include "ui/qt/open_address.h"
 #include "ui/qt/qt_text.h"
@@ -28,7 +27,6 @@ void frmVerInfo::ShowModal(QWidget* parent) {
 }
 
 frmVerInfo::frmVerInfo(QWidget* parent) : QDialog(parent), presenter_(*this) {
-  InstallAccessibleInterfaces();
   // A fixed dialog frame with the close box alone: no minimise, maximise or
   // help box.
   setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -41,19 +39,25 @@ frmVerInfo::frmVerInfo(QWidget* parent) : QDialog(parent), presenter_(*this) {
   setWindowIcon(QIcon(blank));
 
   controls_ = new ControlSet(this, ui::VerInfoWindowTable());
-  controls_->ForwardPresses([this](ui::ControlId id) { presenter_.Press(id); });
-  presenter_.Start();
+  controls_->ForwardPresses([this](ui::ControlId id) {
+    presenter_.Press(*id.As<ui::VerInfoControl>());
+  });
 }
 
-void frmVerInfo::SetText(ui::ControlId control, std::u16string_view text) {
-  controls_->Get<QLabel>(control)->setText(ToQString(text));
+void frmVerInfo::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (!event->spontaneous()) presenter_.Start();
+}
+
+void frmVerInfo::SetText(ui::VerInfoControl control, std::u16string_view text) {
+  controls_->SetText(control, text);
 }
 
 void frmVerInfo::SetDescription(std::u16string_view text) {
   setAccessibleDescription(ToQString(text));
 }
 
-void frmVerInfo::SetFocus(ui::ControlId control) {
+void frmVerInfo::SetFocus(ui::VerInfoControl control) {
   controls_->Widget(control)->setFocus();
 }
 
@@ -63,6 +67,6 @@ void frmVerInfo::OpenAddress(const std::string& address) {
 
 void frmVerInfo::Close() { accept(); }
 
-void frmVerInfo::reject() { presenter_.Press(ui::ControlId::cmdOK); }
+void frmVerInfo::reject() { presenter_.Press(ui::VerInfoControl::cmdOK); }
 
 }  // namespace lotwheel::qt

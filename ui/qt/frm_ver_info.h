@@ -21,13 +21,15 @@ class frmVerInfo final : public QDialog, public ui::VerInfoView {
 
   explicit frmVerInfo(QWidget* parent = nullptr);
 
-  void SetText(ui::ControlId control, std::u16string_view text) override;
+  void SetText(ui::VerInfoControl control, std::u16string_view text) override;
   void SetDescription(std::u16string_view text) override;
-  void SetFocus(ui::ControlId control) override;
+  void SetFocus(ui::VerInfoControl control) override;
   void OpenAddress(const std::string& address) override;
   void Close() override;
 
  protected:
+  // The version line and the focus as the presenter says, once it shows.
+  void showEvent(QShowEvent* event) override;
   // Esc and the close box press OK, the window's cancel button.
   void reject() override;
 

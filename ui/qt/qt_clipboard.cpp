@@ -1,6 +1,7 @@
 // The engine's clipboard on Qt's system clipboard.
 #include "ui/qt/qt_clipboard.h"
 
+#include <QClipboard>
 #include <QGuiApplication>
 #include <QString>
 
@@ -8,14 +9,12 @@
 
 namespace lotwheel::qt {
 
-QtClipboard::QtClipboard(QClipboard::Mode mode) : mode_(mode) {}
-
 bool QtClipboard::ReplaceText(std::u16string_view text) {
   QClipboard* clipboard = QGuiApplication::clipboard();
-  clipboard->clear(mode_);
+  clipboard->clear();
   const QString wanted = ToQString(text);
-  clipboard->setText(wanted, mode_);
-  return clipboard->text(mode_) == wanted;
+  clipboard->setText(wanted);
+  return clipboard->text() == wanted;
 }
 
 }  // namespace lotwheel::qt

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 
+#include "ui/row_text.h"
 #include "ui/win32/control_set.h"
 
 namespace lotwheel::win32 {
@@ -32,14 +33,12 @@ void ScrollListToRow(HWND list, int row) {
 void WriteRowText(std::u16string_view row, wchar_t* buffer, int capacity) {
   if (buffer == nullptr || capacity <= 0) return;
   const size_t room = static_cast<size_t>(capacity) - 1;  // the final NUL
-  size_t length = std::min(row.size(), room);
   const bool cut = row.size() > room;
-  if (cut) {
-    length = room > 0 ? room - 1 : 0;  // room for "…"
-    if (length > 0 && row[length - 1] >= 0xD800 && row[length - 1] <= 0xDBFF)
-      --length;
-  }
-  std::copy_n(row.data(), length, buffer);
+  // Room for "…" after a cut.
+  const std::u16string_view kept =
+      cut ? ui::KeptStart(row, room > 0 ? room - 1 : 0) : row;
+  size_t length = kept.size();
+  std::copy_n(kept.data(), length, buffer);
   if (cut && room > 0) buffer[length++] = L'\u2026';
   buffer[length] = L'\0';
 }

@@ -7,7 +7,7 @@
 
 #include <string_view>
 
-#include "ui/main_view.h"
+#include "ui/row_change.h"
 
 namespace lotwheel::win32 {
 

@@ -2,7 +2,8 @@
 #include "ui/win32/fonts.h"
 
 #include <algorithm>
-#include <cwchar>
+
+#include "ui/win32/wide_text.h"
 
 namespace lotwheel::win32 {
 namespace {
@@ -32,7 +33,8 @@ LOGFONTW GothicFace(bool italic) {
   face.lfCharSet = SHIFTJIS_CHARSET;
   face.lfQuality = DEFAULT_QUALITY;
   face.lfPitchAndFamily = VARIABLE_PITCH | FF_MODERN;
-  wcsncpy(face.lfFaceName, L"ＭＳ Ｐゴシック", LF_FACESIZE - 1);
+  // The rest of the name stays zero: the face ends in a NUL.
+  WideView(ui::kGothicFace).copy(face.lfFaceName, LF_FACESIZE - 1);
   return face;
 }
 

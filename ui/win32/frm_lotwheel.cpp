@@ -1,7 +1,6 @@
 // The main window: the two lists, the entry box and the five buttons.
 #include "ui/win32/frm_lotwheel.h"
 
-#include <memory>
 #include <utility>
 
 #include "ui/texts.h"
@@ -9,7 +8,6 @@
 #include "ui/win32/frm_ver_info.h"
 #include "ui/win32/uia_notifier.h"
 #include "ui/win32/wide_text.h"
-#include "ui/win32/win32_clipboard.h"
 
 namespace lotwheel::win32 {
 namespace {
@@ -24,14 +22,15 @@ void ShowMessageBox(HWND owner, std::u16string_view text) {
 frmLotwheel::frmLotwheel()
     : DialogWindow(ui::MainWindowTable()),
       show_message_(&ShowMessageBox),
-      presenter_(*this, nullptr) {
+      presenter_(*this, clipboard_) {
   // A fixed border and a close box, no minimize or maximize box.
   Create({.class_name = L"frmLotwheel",
           .style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU,
           .icon = true},
          nullptr, {CW_USEDEFAULT, CW_USEDEFAULT});
-  // The window owns the clipboard while the copy button fills it.
-  presenter_.UseClipboard(std::make_unique<Win32Clipboard>(hwnd()));
+  // The window owns the clipboard while the copy button fills it; its
+  // handle is there only now.
+  clipboard_ = Win32Clipboard(hwnd());
 }
 
 frmLotwheel::~frmLotwheel() { Destroy(); }
@@ -46,28 +45,29 @@ void frmLotwheel::UseMessageBox(MessageBoxFunction show) {
   show_message_ = std::move(show);
 }
 
-std::u16string frmLotwheel::Text(ui::ControlId box) const {
+std::u16string frmLotwheel::Text(ui::MainControl box) const {
   return WindowText(Control(box));
 }
 
-void frmLotwheel::SetText(ui::ControlId box, std::u16string_view text) {
+void frmLotwheel::SetText(ui::MainControl box, std::u16string_view text) {
   SetWindowTextW(Control(box), ToWide(text).c_str());
 }
 
-void frmLotwheel::ShowRows(ui::ControlId list, int count,
+void frmLotwheel::ShowRows(ui::MainControl list, int count,
                            ui::RowChange change) {
   ShowListRows(Control(list), count, change);
 }
 
-void frmLotwheel::ScrollToRow(ui::ControlId list, int row) {
+void frmLotwheel::ScrollToRow(ui::MainControl list, int row) {
   ScrollListToRow(Control(list), row);
 }
 
-std::optional<ui::ControlId> frmLotwheel::Focus() const {
-  return FocusedControl();
+std::optional<ui::MainControl> frmLotwheel::Focus() const {
+  const std::optional<ui::ControlId> id = FocusedControl();
+  return id ? id->As<ui::MainControl>() : std::nullopt;
 }
 
-void frmLotwheel::SetFocus(ui::ControlId control) { MoveFocus(control); }
+void frmLotwheel::SetFocus(ui::MainControl control) { MoveFocus(control); }
 
 void frmLotwheel::ShowMessage(std::u16string_view text) {
   show_message_(hwnd(), text);
@@ -78,9 +78,11 @@ void frmLotwheel::Announce(std::u16string_view text) {
   win32::Announce(hwnd(), text);
 }
 
-void frmLotwheel::OpenVersionWindow() { frmVerInfo(hwnd()).ShowModal(); }
+void frmLotwheel::OpenVersionWindow() { frmVerInfo::ShowModal(hwnd()); }
 
-void frmLotwheel::OnPress(ui::ControlId control) { presenter_.Press(control); }
+void frmLotwheel::OnPress(ui::ControlId control) {
+  presenter_.Press(*control.As<ui::MainControl>());
+}
 
 bool frmLotwheel::OnMessage(UINT message, WPARAM /*wparam*/, LPARAM lparam,
                             LRESULT& /*result*/) {
@@ -107,8 +109,9 @@ bool frmLotwheel::OnMessage(UINT message, WPARAM /*wparam*/, LPARAM lparam,
 
 void frmLotwheel::AnswerRowText(NMLVDISPINFOW& request) const {
   LVITEMW& item = request.item;
-  const std::optional<ui::ControlId> list =
+  const std::optional<ui::ControlId> control =
       controls().Find(request.hdr.hwndFrom);
+  const auto list = control ? control->As<ui::MainControl>() : std::nullopt;
   if ((item.mask & LVIF_TEXT) == 0 || !list) return;
   WriteRowText(presenter_.RowText(*list, item.iItem), item.pszText,
                item.cchTextMax);

@@ -15,6 +15,7 @@
 #include "ui/main_presenter.h"
 #include "ui/main_view.h"
 #include "ui/win32/dialog_window.h"
+#include "ui/win32/win32_clipboard.h"
 
 namespace lotwheel::win32 {
 
@@ -35,12 +36,12 @@ class frmLotwheel final : public DialogWindow, public ui::MainView {
 
  private:
   // The view the presenter drives.
-  std::u16string Text(ui::ControlId box) const override;
-  void SetText(ui::ControlId box, std::u16string_view text) override;
-  void ShowRows(ui::ControlId list, int count, ui::RowChange change) override;
-  void ScrollToRow(ui::ControlId list, int row) override;
-  std::optional<ui::ControlId> Focus() const override;
-  void SetFocus(ui::ControlId control) override;
+  std::u16string Text(ui::MainControl box) const override;
+  void SetText(ui::MainControl box, std::u16string_view text) override;
+  void ShowRows(ui::MainControl list, int count, ui::RowChange change) override;
+  void ScrollToRow(ui::MainControl list, int row) override;
+  std::optional<ui::MainControl> Focus() const override;
+  void SetFocus(ui::MainControl control) override;
   void ShowMessage(std::u16string_view text) override;
   void Announce(std::u16string_view text) override;
   void OpenVersionWindow() override;
@@ -51,6 +52,8 @@ class frmLotwheel final : public DialogWindow, public ui::MainView {
   void AnswerRowText(NMLVDISPINFOW& request) const;
 
   MessageBoxFunction show_message_;
+  // The one the copy button fills; it opens the clipboard as this window.
+  Win32Clipboard clipboard_{nullptr};
   ui::MainPresenter presenter_;
 };
 

@@ -27,7 +27,9 @@ frmVerInfo::frmVerInfo(HWND owner)
 
 frmVerInfo::~frmVerInfo() { Close(); }
 
-void frmVerInfo::ShowModal() {
+void frmVerInfo::ShowModal(HWND owner) { frmVerInfo(owner).RunModal(); }
+
+void frmVerInfo::RunModal() {
   EnableWindow(owner_, FALSE);
   ShowWindow(hwnd(), SW_SHOWNORMAL);
   presenter_.Start();
@@ -46,7 +48,7 @@ void frmVerInfo::ShowModal() {
   }
 }
 
-void frmVerInfo::SetText(ui::ControlId control, std::u16string_view text) {
+void frmVerInfo::SetText(ui::VerInfoControl control, std::u16string_view text) {
   SetWindowTextW(Control(control), ToWide(text).c_str());
 }
 
@@ -54,7 +56,7 @@ void frmVerInfo::SetDescription(std::u16string_view text) {
   SetAccessibleDescription(hwnd(), std::u16string(text));
 }
 
-void frmVerInfo::SetFocus(ui::ControlId control) {
+void frmVerInfo::SetFocus(ui::VerInfoControl control) {
   MoveFocus(control);
   // The dialog manager selects a box's whole text as it enters it; the
   // credits show with the caret at their start and nothing selected.
@@ -72,7 +74,9 @@ void frmVerInfo::Close() {
   Destroy();
 }
 
-void frmVerInfo::OnPress(ui::ControlId control) { presenter_.Press(control); }
+void frmVerInfo::OnPress(ui::ControlId control) {
+  presenter_.Press(*control.As<ui::VerInfoControl>());
+}
 
 bool frmVerInfo::OnMessage(UINT message, WPARAM /*wparam*/, LPARAM /*lparam*/,
                            LRESULT& /*result*/) {

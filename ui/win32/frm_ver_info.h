@@ -18,20 +18,23 @@ class frmVerInfo final : public DialogWindow, public ui::VerInfoView {
   // The window class, by which the open window can be found.
   static constexpr wchar_t kClassName[] = L"frmVerInfo";
 
-  // Builds the window afresh, hidden, owned by `owner`.
-  explicit frmVerInfo(HWND owner);
+  // Builds the window afresh, shows it modally over `owner` (disabled
+  // meanwhile) and returns once it is closed and destroyed.
+  static void ShowModal(HWND owner);
+
   // Closes the window if it is still open.
   ~frmVerInfo() override;
 
-  // Disables the owner, shows the window and runs its messages until it is
-  // closed.
-  void ShowModal();
-
  private:
+  // Builds the window, hidden, owned by `owner`.
+  explicit frmVerInfo(HWND owner);
+  // Runs the window's messages until it is closed.
+  void RunModal();
+
   // The view the presenter drives.
-  void SetText(ui::ControlId control, std::u16string_view text) override;
+  void SetText(ui::VerInfoControl control, std::u16string_view text) override;
   void SetDescription(std::u16string_view text) override;
-  void SetFocus(ui::ControlId control) override;
+  void SetFocus(ui::VerInfoControl control) override;
   void OpenAddress(const std::string& address) override;
   // The owner first, so that it gets the focus back, then the window.
   void Close() override;

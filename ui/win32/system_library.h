@@ -17,8 +17,6 @@ class SystemLibrary final {
   SystemLibrary(const SystemLibrary&) = delete;
   SystemLibrary& operator=(const SystemLibrary&) = delete;
 
-  bool loaded() const { return module_ != nullptr; }
-
   // The function `name` as `Function`, a pointer to a function of the
   // type the DLL exports it with; null when the DLL or the function is
   // missing.

@@ -43,6 +43,7 @@ class VerInfoTest : public QObject {
   // the size of their controls, hand and tooltip on the banners, credits.
   void WhatTheWindowShows() {
     frmVerInfo window;
+    window.show();
     QCOMPARE(window.minimumSize(), QSize(414, 180));
     QCOMPARE(window.maximumSize(), QSize(414, 180));
     QVERIFY(HasCloseBoxOnly(&window));
@@ -53,7 +54,8 @@ class VerInfoTest : public QObject {
       for (int x = 0; x < icon.width(); ++x)
         QCOMPARE(qAlpha(icon.pixel(x, y)), 0);
     // The version comes from the build, never the designed placeholder.
-    QCOMPARE(Child<QLabel>(&window, "lblVerinfo")->text(), "Version:1.03.0005");
+    QCOMPARE(Child<QLabel>(&window, "lblVerinfo")->text(),
+             lotwheel::qt::ToQString(lotwheel::ui::VersionLine()));
     QVERIFY(!window.testAttribute(Qt::WA_SetCursor));
     for (const lotwheel::ui::ControlInfo& info :
          lotwheel::ui::VerInfoWindowTable().controls) {
@@ -217,10 +219,9 @@ class VerInfoTest : public QObject {
              : QTest::mouseClick(Child(&main.w, "cmdVerInfo"), Qt::LeftButton);
       QTRY_COMPARE(watch.seen.count, 1);
       QVERIFY(watch.seen.active && !watch.seen.left_open);
-      QCOMPARE(while_open,
-               QStringList{"Z.Q Lotwheel for Tournament Basic Version "
-                           "Infomation"} +
-                   before.mid(1));
+      QCOMPARE(while_open, QStringList{lotwheel::qt::ToQString(
+                               lotwheel::ui::VerInfoWindowTable().title)} +
+                               before.mid(1));
       QCOMPARE(main.State().mid(1), before.mid(1));
       QTRY_VERIFY(watch.seen.window.isNull());
       QTRY_VERIFY(main.w.isActiveWindow());

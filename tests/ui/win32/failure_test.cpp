@@ -56,7 +56,7 @@ TEST_F(FailureTest, AHeldClipboardIsWaitedForOrReported) {
       Row(Id::lstAto, 0) + u"\r\n" + Row(Id::lstAto, 1) + u"\r\n";
   for (const bool released_soon : {true, false}) {
     messages.clear();
-    Win32Clipboard(nullptr).ReplaceText(u"before");
+    Win32Clipboard(w->hwnd()).ReplaceText(u"before");
     std::atomic<bool> opened = false, copied = false;
     std::thread holder([&] {
       opened = OpenClipboard(nullptr) != FALSE;

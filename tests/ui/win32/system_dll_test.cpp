@@ -171,7 +171,7 @@ TEST_F(PlantedDllTest, TheProgramNeverLoadsThem) {
   PROCESS_INFORMATION process = Start(L"lotwheel.exe");
   HWND window = WindowOf(process.dwProcessId, L"frmLotwheel");
   ASSERT_NE(window, nullptr);
-  using Id = ui::ControlId;
+  using Id = ui::MainControl;
   const ui::ControlTable& table = ui::MainWindowTable();
   const auto item = [&](Id id) { return Item(window, table, id); };
   SetWindowTextW(item(Id::txtAdd), L"A\r\nB\r\nC");
@@ -185,8 +185,9 @@ TEST_F(PlantedDllTest, TheProgramNeverLoadsThem) {
   HWND version = WindowOf(process.dwProcessId, frmVerInfo::kClassName);
   ASSERT_NE(version, nullptr);
   const ui::ControlTable& version_table = ui::VerInfoWindowTable();
-  EXPECT_EQ(SpokenName(Item(version, version_table, Id::Image2)),
-            version_table.Row(Id::Image2).spoken_name);
+  EXPECT_EQ(
+      SpokenName(Item(version, version_table, ui::VerInfoControl::Image2)),
+      version_table.Row(ui::VerInfoControl::Image2).spoken_name);
   SendMessageW(version, WM_CLOSE, 0, 0);
   SendNotifyMessageW(window, WM_CLOSE, 0, 0);
   EXPECT_EQ(Ended(process), 0u);

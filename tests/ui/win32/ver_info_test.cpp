@@ -4,6 +4,7 @@
 // its banners' clicks, tooltips and pointer.
 #include <oleacc.h>
 
+#include <cstdlib>
 #include <functional>
 #include <string>
 #include <vector>
@@ -40,7 +41,9 @@ void CALLBACK Tick(HWND, UINT, UINT_PTR, DWORD) {
   }
 }
 
-HWND Item(HWND window, Id id) {
+using V = ui::VerInfoControl;
+
+HWND Item(HWND window, ui::ControlId id) {
   return GetDlgItem(window,
                     ControlSet::CommandId(ui::VerInfoWindowTable(), id));
 }
@@ -50,6 +53,27 @@ RECT RectIn(HWND window, HWND control) {
   GetWindowRect(control, &rect);
   MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&rect), 2);
   return rect;
+}
+
+// The pixels of the bitmap or icon that a picture control shows.
+SIZE ImageSize(HWND picture) {
+  const bool icon =
+      (GetWindowLongW(picture, GWL_STYLE) & SS_TYPEMASK) == SS_ICON;
+  const auto image = reinterpret_cast<HANDLE>(
+      SendMessageW(picture, STM_GETIMAGE, icon ? IMAGE_ICON : IMAGE_BITMAP, 0));
+  BITMAP bitmap{};
+  if (!icon) {
+    GetObjectW(image, sizeof(bitmap), &bitmap);
+    return {bitmap.bmWidth, bitmap.bmHeight};
+  }
+  ICONINFO parts{};
+  GetIconInfo(static_cast<HICON>(image), &parts);
+  GetObjectW(parts.hbmMask, sizeof(bitmap), &bitmap);
+  DeleteObject(parts.hbmColor);
+  DeleteObject(parts.hbmMask);
+  // A mask without colour holds the AND and XOR halves one above the other.
+  return {bitmap.bmWidth,
+          parts.hbmColor ? bitmap.bmHeight : bitmap.bmHeight / 2};
 }
 
 void HoldCtrl(bool down) {
@@ -133,13 +157,13 @@ TEST_F(VerInfoTest, OpensModallyFromTheButtonAndAltVAndHandsBackTheFocus) {
       EXPECT_EQ(GetWindow(v, GW_OWNER), w->hwnd());
       EXPECT_FALSE(IsWindowEnabled(w->hwnd()));
       EXPECT_EQ(WindowText(v), ui::VerInfoWindowTable().title);
-      EXPECT_EQ(WindowText(Item(v, Id::lblVerinfo)), u"Version:1.03.0005");
-      EXPECT_EQ(WindowText(Item(v, Id::Text1)), ui::kCreditsText);
-      EXPECT_EQ(GetFocus(), Item(v, Id::Text1));
+      EXPECT_EQ(WindowText(Item(v, V::lblVerinfo)), ui::VersionLine());
+      EXPECT_EQ(WindowText(Item(v, V::Text1)), ui::kCreditsText);
+      EXPECT_EQ(GetFocus(), Item(v, V::Text1));
       // A screen reader says the version after the title as it opens.
       const Spoken said = SpokenOf(v);
       EXPECT_EQ(said.name, ui::VerInfoWindowTable().title);
-      EXPECT_EQ(said.description, u"Version:1.03.0005");
+      EXPECT_EQ(said.description, ui::VersionLine());
       // Close box alone, fixed, no icon, no taskbar button.
       EXPECT_EQ(GetWindowLongW(v, GWL_STYLE) &
                     (WS_CAPTION | WS_SYSMENU | WS_THICKFRAME | WS_MINIMIZEBOX |
@@ -167,43 +191,46 @@ TEST_F(VerInfoTest, OpensModallyFromTheButtonAndAltVAndHandsBackTheFocus) {
 // Every opening shows the credits afresh, whatever the one before typed.
 TEST_F(VerInfoTest, ClosesByEveryWayButCtrlEnterAndTab) {
   struct Case {
-    Id focus;
+    V focus;
     UINT key;  // 0: the close box
     bool alt, ctrl, closes;
   };
   std::vector<Case> cases = {
-      {Id::Text1, VK_RETURN, false, true, false},  // a new line instead
-      {Id::Text1, VK_TAB, false, false, false},
-      {Id::Text1, 'V', true, false, false},
-      {Id::Text1, VK_ESCAPE, false, false, true},
-      {Id::Text1, 0, false, false, true},
-      {Id::cmdOK, VK_ESCAPE, false, false, true},
-      {Id::cmdOK, VK_RETURN, false, false, true},
-      {Id::cmdOK, VK_SPACE, false, false, true},
+      {V::Text1, VK_RETURN, false, true, false},  // a new line instead
+      {V::Text1, VK_TAB, false, false, false},
+      {V::Text1, 'V', true, false, false},
+      {V::Text1, VK_ESCAPE, false, false, true},
+      {V::Text1, 0, false, false, true},
+      {V::cmdOK, VK_ESCAPE, false, false, true},
+      {V::cmdOK, VK_RETURN, false, false, true},
+      {V::cmdOK, VK_SPACE, false, false, true},
   };
   for (const ui::AccessKey& key : ui::kVerInfoAccessKeys)
-    cases.push_back({Id::Text1, UINT(key.letter), true, false,
-                     key.control == Id::cmdOK && key.presses});
+    cases.push_back({V::Text1, UINT(key.letter), true, false,
+                     key.effect == ui::KeyEffect::kPress &&
+                         key.control == ui::ControlId(V::cmdOK)});
+  const std::vector<ui::ControlId> focus_order =
+      ui::VerInfoWindowTable().FocusOrder();
   const std::u16string credits(ui::kCreditsText);
   for (const Case& c : cases) {
-    const bool closed = Run(
-        {[&](HWND v) {
-           EXPECT_EQ(WindowText(Item(v, Id::Text1)), credits);
-           // The caret starts at the start, with nothing selected.
-           if (GetFocus() != Item(v, c.focus))
-             SendMessageW(v, WM_NEXTDLGCTL, WPARAM(Item(v, c.focus)), TRUE);
-           if (c.key == 0)
-             PostMessageW(v, WM_SYSCOMMAND, SC_CLOSE, 0);
-           else
-             Press(c.key, c.alt, c.ctrl);
-         },
-         [&](HWND v) {
-           HoldCtrl(false);
-           const std::u16string text = WindowText(Item(v, Id::Text1));
-           EXPECT_EQ(text, c.ctrl ? u"\r\n" + credits : credits);
-           const bool tabbed = c.key == VK_TAB;  // on to the next
-           EXPECT_EQ(GetFocus(), Item(v, ui::kVerInfoTabOrder[tabbed ? 1 : 0]));
-         }});
+    const bool closed =
+        Run({[&](HWND v) {
+               EXPECT_EQ(WindowText(Item(v, V::Text1)), credits);
+               // The caret starts at the start, with nothing selected.
+               if (GetFocus() != Item(v, c.focus))
+                 SendMessageW(v, WM_NEXTDLGCTL, WPARAM(Item(v, c.focus)), TRUE);
+               if (c.key == 0)
+                 PostMessageW(v, WM_SYSCOMMAND, SC_CLOSE, 0);
+               else
+                 Press(c.key, c.alt, c.ctrl);
+             },
+             [&](HWND v) {
+               HoldCtrl(false);
+               const std::u16string text = WindowText(Item(v, V::Text1));
+               EXPECT_EQ(text, c.ctrl ? u"\r\n" + credits : credits);
+               const bool tabbed = c.key == VK_TAB;  // on to the next
+               EXPECT_EQ(GetFocus(), Item(v, focus_order[tabbed ? 1 : 0]));
+             }});
     EXPECT_EQ(closed, c.closes)
         << testing::PrintToString(c.focus) << " " << c.key;
   }
@@ -229,20 +256,26 @@ TEST_F(VerInfoTest, LayoutFollowsTheWindowsDpi) {
                 ui::PixelsFromTwips(t.top + t.height, d)};
       const RECT got = RectIn(v, Item(v, info.id));
       if (info.kind == ui::ControlKind::kPicture) {
-        const SIZE natural{ui::PixelsFromTwips(t.width),
-                           ui::PixelsFromTwips(t.height)};
-        const LONG left = slot.left + (slot.right - slot.left - natural.cx) / 2;
-        const LONG top = slot.top + (slot.bottom - slot.top - natural.cy) / 2;
-        slot = {left, top, left + natural.cx, top + natural.cy};
+        // The image's own size, in the middle of its place.
+        const SIZE own = ImageSize(Item(v, info.id));
+        EXPECT_EQ(got.right - got.left, own.cx) << info.name;
+        EXPECT_EQ(got.bottom - got.top, own.cy) << info.name;
+        EXPECT_LE(std::abs((got.left - slot.left) - (slot.right - got.right)),
+                  1)
+            << info.name;
+        EXPECT_LE(std::abs((got.top - slot.top) - (slot.bottom - got.bottom)),
+                  1)
+            << info.name;
+        continue;
       }
       EXPECT_TRUE(EqualRect(&got, &slot)) << info.name;
     }
-    HWND label = Item(v, Id::Label1);
+    HWND label = Item(v, V::Label1);
     const auto hfont =
         reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0));
     LOGFONTW font{};
     GetObjectW(hfont, sizeof(font), &font);
-    EXPECT_EQ(std::wstring(font.lfFaceName), L"ＭＳ Ｐゴシック");
+    EXPECT_EQ(U16View(font.lfFaceName), ui::kGothicFace);
     // 15.75 points, or a little less where a wider stand-in face would
     // otherwise cut the name off: the whole name shows either way.
     EXPECT_LE(-font.lfHeight, MulDiv(1575, d, 7200));
@@ -280,8 +313,7 @@ TEST_F(VerInfoTest, BannersOpenTheirPageOncePerClick) {
   const ShellExecuteCall real = UseShellExecute(&RecordShellCall);
   shell_calls.clear();
   std::vector<Step> steps;
-  for (Id id :
-       {Id::Image1, Id::Label1, Id::lblVerinfo, Id::Image2, Id::Image3}) {
+  for (V id : {V::Image1, V::Label1, V::lblVerinfo, V::Image2, V::Image3}) {
     const ui::ControlInfo& info = table.Row(id);
     steps.push_back([&info](HWND v) { Mouse(Item(v, info.id), 2); });
     steps.push_back([&info](HWND v) {
@@ -314,8 +346,8 @@ TEST_F(VerInfoTest, BannersOpenTheirPageOncePerClick) {
   char directory[MAX_PATH];
   GetCurrentDirectoryA(MAX_PATH, directory);
   std::vector<std::string> expected;
-  for (Id id :
-       {Id::Image2, Id::Image2, Id::Image2, Id::Image3, Id::Image3, Id::Image3})
+  for (V id :
+       {V::Image2, V::Image2, V::Image2, V::Image3, V::Image3, V::Image3})
     expected.push_back("|open|" + table.Row(id).link + "||" + directory + "|1");
   EXPECT_EQ(shell_calls, expected);
 }

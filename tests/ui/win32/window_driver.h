@@ -29,12 +29,18 @@ inline void PrintTo(ControlId id, std::ostream* out) {
     for (const ControlInfo& info : table->controls)
       if (info.id == id) *out << info.name;
 }
+inline void PrintTo(MainControl id, std::ostream* out) {
+  PrintTo(ControlId(id), out);
+}
+inline void PrintTo(VerInfoControl id, std::ostream* out) {
+  PrintTo(ControlId(id), out);
+}
 
 }  // namespace lotwheel::ui
 
 namespace lotwheel::win32 {
 
-using Id = ui::ControlId;
+using Id = ui::MainControl;
 
 // `count` lines, `prefix` and the line's number, joined with CR LF.
 inline std::u16string Lines(int count, std::u16string_view prefix) {
@@ -125,7 +131,7 @@ class WindowDriver : public ::testing::Test {
     }
   }
 
-  HWND Get(Id id) const { return w->Control(id); }
+  HWND Get(ui::ControlId id) const { return w->Control(id); }
   std::u16string Text(Id id) const { return WindowText(Get(id)); }
   void SetText(Id id, std::u16string_view text) {
     SetWindowTextW(Get(id), ToWide(text).c_str());
@@ -146,7 +152,7 @@ class WindowDriver : public ::testing::Test {
   // The control with the focus, if it is one of the window's.
   std::optional<Id> Focus() const {
     for (const ui::ControlInfo& info : ui::MainWindowTable().controls)
-      if (Get(info.id) == GetFocus()) return info.id;
+      if (Get(info.id) == GetFocus()) return info.id.As<Id>();
     return std::nullopt;
   }
 
