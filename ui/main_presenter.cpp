@@ -20,6 +20,10 @@ void MainPresenter::Start() {
 }
 
 void MainPresenter::Press(ControlId button) {
+  // What the user sees in a box is what a command works with, also while an
+  // input method still holds part of it: a press by its access key must
+  // not differ from a click, which finishes the composition first.
+  view_.FinishInput();
   using Handler = void (MainPresenter::*)();
   static constexpr std::pair<ControlId, Handler> kButtons[] = {
       {ControlId::cmdAdd, &MainPresenter::Add},

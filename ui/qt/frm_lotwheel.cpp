@@ -2,7 +2,9 @@
 #include "ui/qt/frm_lotwheel.h"
 
 #include <QApplication>
+#include <QGuiApplication>
 #include <QIcon>
+#include <QInputMethod>
 #include <QLineEdit>
 #include <QListView>
 #include <QMessageBox>
@@ -60,6 +62,12 @@ void frmLotwheel::SetText(ControlId box, std::u16string_view text) {
     controls_->Get<QPlainTextEdit>(box)->setPlainText(ToQString(text));
   else
     controls_->Get<QLineEdit>(box)->setText(ToQString(text));
+}
+
+void frmLotwheel::FinishInput() {
+  // Qt leaves the composition alone when a key, not a click, presses a
+  // button; the input method hands its text to the box at once.
+  QGuiApplication::inputMethod()->commit();
 }
 
 void frmLotwheel::ShowRows(ControlId list, int /*count*/,

@@ -28,6 +28,7 @@ class frmLotwheel final : public QWidget, public ui::MainView {
 
   std::u16string Text(ui::ControlId box) const override;
   void SetText(ui::ControlId box, std::u16string_view text) override;
+  void FinishInput() override;
   void ShowRows(ui::ControlId list, int count, ui::RowChange change) override;
   void ScrollToRow(ui::ControlId list, int row) override;
   std::optional<ui::ControlId> Focus() const override;
