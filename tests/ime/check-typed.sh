@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Types Japanese into the Linux program through real input methods (ibus with
-# mozc and with anthy, fcitx5 with mozc) and checks that what the user sees
+# Types Japanese into the Linux program through real input methods (ibus and
+# fcitx5, each with mozc and with anthy) and checks that what the user sees
 # in a box is what is added and drawn: a conversion committed with Return, a
 # full-width count, and Alt+A and Alt+S pressed while a word is still being
 # composed. Each input method runs with a session bus and a home of its own
@@ -8,7 +8,8 @@
 # process started here is ended on exit.
 # Usage: tests/ime/check-typed.sh BUILD_DIR [INPUT_METHOD...]
 # where an input method is FRAMEWORK:ENGINE, one of ibus:mozc-jp,
-# ibus:anthy, fcitx5:mozc, fcitx5:anthy (all four if none is named).
+# ibus:anthy, fcitx5:mozc, fcitx5:anthy (all four if none is named), or
+# uim:anthy-utf8 or uim:mozc where uim has a module for Qt 6.
 set -euo pipefail
 
 HERE="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
@@ -104,7 +105,7 @@ round() (
   wait_for "the program" xdotool search --onlyvisible --name "^Z.Q Lotwheel"
   xdotool search --onlyvisible --name "^Z.Q Lotwheel" windowfocus
   wait_for "the program's accessible window" state
-  type_and_check "$dir"
+  type_and_check
 )
 
 start_ibus() {
@@ -158,6 +159,15 @@ EOF
   printf '[Behavior]\nActiveByDefault=True\n' >"$XDG_CONFIG_HOME/fcitx5/config"
   fcitx5 >"$dir/fcitx5.log" 2>&1 &
   wait_for "fcitx5" fcitx5-remote
+}
+
+start_uim() {
+  local engine="$1" mode="${1//-/_}"
+  # Read by the uim library that Qt's uim module loads into the program.
+  cat >"$HOME/.uim" <<EOF
+(define default-im-name '$engine)
+(define default-widget_${mode}_input_mode 'action_${mode}_hiragana)
+EOF
 }
 
 # What the window shows, a line each: the input list, the output list, the
