@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 # Prints what the program's main window shows, read as a screen reader reads
-# it: the text of its two boxes, the rows of its two lists and the text of
-# any message box, one to a line; line breaks in a box are shown as "⏎".
+# it, one to a line: the rows of its two lists, the text of its two boxes and
+# of any message box; line breaks in a box are shown as "⏎".
 import sys
 
 import pyatspi
@@ -38,7 +38,8 @@ def main():
     # draw order is random), the entry box, the count box.
     if len(lists) == 2:
         lists[1].sort()
-    rows = [" / ".join(names) for names in lists]
+    # With the count first, a list of one blank row is not an empty one.
+    rows = ["%d: %s" % (len(names), " / ".join(names)) for names in lists]
     for line in rows + boxes + ["message: " + m for m in messages]:
         print(line)
 
