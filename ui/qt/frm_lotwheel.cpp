@@ -65,8 +65,10 @@ void frmLotwheel::SetText(ControlId box, std::u16string_view text) {
 }
 
 void frmLotwheel::FinishInput() {
-  // Qt leaves the composition alone when a key, not a click, presses a
-  // button; the input method hands its text to the box at once.
+  // Qt finishes a composition by itself only when the focus moves, as on a
+  // click; a button's access key leaves it open. The input method settles
+  // it before this returns, as on a click: it commits the text to the box,
+  // or drops it where its own settings say so.
   QGuiApplication::inputMethod()->commit();
 }
 
