@@ -60,6 +60,17 @@ PACKAGING_CHECK_PACKAGES=(desktop-file-utils appstream lintian man-db
 ORCA_CHECK_PACKAGES=(orca speech-dispatcher speech-dispatcher-espeak-ng
   at-spi2-core dbus-daemon xvfb xdotool)
 
+# What typing Japanese into the program through real input methods needs
+# (tests/ime): ibus and fcitx5, each with mozc and anthy, fcitx5's module for
+# Qt 6 (ibus's comes with Qt), the virtual display, the buses, a key presser
+# and the accessibility bindings that read the window back.
+IME_CHECK_PACKAGES=(ibus ibus-mozc ibus-anthy fcitx5 fcitx5-mozc fcitx5-anthy
+  fcitx5-frontend-qt6 mozc-server xvfb dbus-daemon at-spi2-core xdotool
+  python3-pyatspi)
+# And uim with anthy and mozc, where the release has uim's module for Qt 6
+# (Debian 13 on).
+IME_CHECK_UIM_PACKAGES=(uim uim-anthy uim-mozc uim-qt6-immodule)
+
 # What cross-building the Windows program needs (scripts/build-windows), and
 # what running it and its tests under Wine adds (locales: the sources of the
 # Japanese and English locales the tests run Wine in).

@@ -18,6 +18,10 @@ void MainPresenter::Start() {
 }
 
 void MainPresenter::Press(MainControl button) {
+  // What the user sees in a box is what a command works with, also while an
+  // input method still holds part of it: a press by its access key must
+  // not differ from a click, which finishes the composition first.
+  view_.FinishInput();
   switch (button) {
     case MainControl::cmdAdd:
       return Add();

@@ -18,6 +18,10 @@ class MainView {
   // The text of a box; lines are joined with CR LF.
   virtual std::u16string Text(MainControl box) const = 0;
   virtual void SetText(MainControl box, std::u16string_view text) = 0;
+  // Ends what an input method is still composing in the window's boxes:
+  // the text underlined there becomes the box's text, as when a click
+  // takes the focus away.
+  virtual void FinishInput() = 0;
   // Brings a list in line with its `count` entries; the window asks the
   // presenter for the rows it paints.
   virtual void ShowRows(MainControl list, int count, RowChange change) = 0;

@@ -7,6 +7,7 @@
 # server sending its sound to ALSA's null device) that is ended on exit.
 # Usage: tests/orca/check-spoken.sh BUILD_DIR
 set -euo pipefail
+source "$(dirname "${BASH_SOURCE[0]}")/../marked-processes.sh"
 
 BUILD="$(cd "${1:?usage: check-spoken.sh BUILD_DIR}" && pwd)"
 PROGRAM="$BUILD/app/lotwheel"
@@ -17,21 +18,8 @@ LOG="$SCRATCH/orca.log"
 # Every process started here inherits this variable, also those that the
 # buses start on demand; on exit each is found by it and ended.
 export LOTWHEEL_ORCA_RUN="$SCRATCH"
-stop_all() {
-  local signal pid environ
-  for signal in TERM KILL; do
-    for environ in /proc/[0-9]*/environ; do
-      pid="${environ#/proc/}" pid="${pid%/environ}"
-      [ "$pid" != $$ ] || continue
-      if grep -qzxF "LOTWHEEL_ORCA_RUN=$SCRATCH" "$environ" 2>/dev/null; then
-        kill -s "$signal" "$pid" 2>/dev/null || true
-      fi
-    done
-    [ "$signal" = KILL ] || sleep 1
-  done
-}
 finish() {
-  stop_all
+  stop_marked LOTWHEEL_ORCA_RUN "$SCRATCH"
   rm -rf "$SCRATCH"
 }
 trap finish EXIT
@@ -46,16 +34,6 @@ mkdir -p "$HOME" "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" \
   "$XDG_CACHE_HOME" "$SCRATCH/speech"
 chmod 700 "$XDG_RUNTIME_DIR"
 export LC_ALL=C.UTF-8 LANG=C.UTF-8
-
-# wait_for WHAT TEST...: runs TEST until it succeeds, for a few seconds.
-wait_for() {
-  local what="$1" deadline=$((SECONDS + STEP_SECONDS))
-  shift
-  until "$@" >/dev/null 2>&1; do
-    ((SECONDS < deadline)) || { echo "FAIL: $what did not start" >&2; exit 1; }
-    sleep 0.1
-  done
-}
 
 Xvfb -displayfd 3 -screen 0 800x600x24 -nolisten tcp 3>"$SCRATCH/display" \
   >"$SCRATCH/xvfb.log" 2>&1 &

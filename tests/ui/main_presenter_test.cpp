@@ -28,6 +28,11 @@ class FakeView final : public MainView {
   void SetText(MainControl box, std::u16string_view text) override {
     texts[box] = text;
   }
+  // What an input method still composes joins its box's text only now.
+  void FinishInput() override {
+    for (const auto& [box, text] : composing) texts[box] += text;
+    composing.clear();
+  }
   void ShowRows(MainControl list, int count, RowChange change) override {
     shown[list] = {count, change};
   }
@@ -45,6 +50,7 @@ class FakeView final : public MainView {
 
   std::map<MainControl, std::u16string> texts{{Id::txtAdd, u""},
                                               {Id::txtHowWho, u"0"}};
+  std::map<MainControl, std::u16string> composing;
   std::map<MainControl, std::pair<int, RowChange>> shown;
   std::map<MainControl, int> scrolled;
   std::optional<MainControl> focus;
@@ -165,6 +171,22 @@ TEST_F(MainPresenterTest, RefusalShowsOneMessageAndChangesNothing) {
     EXPECT_EQ(view.focus, button);
     EXPECT_TRUE(view.announced.empty());
   }
+}
+
+// A command works with a box as the user sees it, with what an input method
+// has not committed yet: nothing half-typed is lost or read as blank.
+TEST_F(MainPresenterTest, CommandsReadWhatIsStillBeingComposed) {
+  view.composing[Id::txtAdd] = u"たなか";
+  Add(u"山田\r\n");
+  EXPECT_EQ(Rows(Id::lstMoto), (Texts{u"山田", u"たなか"}));
+  EXPECT_EQ(view.texts[Id::txtAdd], u"山田\r\nたなか");
+  view.composing[Id::txtHowWho] = u"１";
+  Draw(u"");
+  EXPECT_EQ(Rows(Id::lstAto).size(), 1u);
+  EXPECT_TRUE(view.messages.empty());
+  view.composing[Id::txtAdd] = u"さとう";
+  p.Press(Id::cmdClear);
+  EXPECT_TRUE(view.composing.empty());
 }
 
 TEST_F(MainPresenterTest, AFullOutputRefusesTheNextDraw) {

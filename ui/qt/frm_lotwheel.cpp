@@ -3,7 +3,9 @@
 
 #include <QAccessibleWidget>
 #include <QApplication>
+#include <QGuiApplication>
 #include <QIcon>
+#include <QInputMethod>
 #include <QListView>
 #include <QMessageBox>
 #include <QShowEvent>
@@ -75,6 +77,14 @@ std::u16string frmLotwheel::Text(MainControl box) const {
 
 void frmLotwheel::SetText(MainControl box, std::u16string_view text) {
   controls_->SetText(box, text);
+}
+
+void frmLotwheel::FinishInput() {
+  // Qt finishes a composition by itself only when the focus moves, as on a
+  // click; a button's access key leaves it open. The input method settles
+  // it before this returns, as on a click: it commits the text to the box,
+  // or drops it where its own settings say so.
+  QGuiApplication::inputMethod()->commit();
 }
 
 void frmLotwheel::ShowRows(MainControl list, int /*count*/,

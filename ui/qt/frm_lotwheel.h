@@ -26,6 +26,7 @@ class frmLotwheel final : public QWidget, public ui::MainView {
 
   std::u16string Text(ui::MainControl box) const override;
   void SetText(ui::MainControl box, std::u16string_view text) override;
+  void FinishInput() override;
   void ShowRows(ui::MainControl list, int count, ui::RowChange change) override;
   void ScrollToRow(ui::MainControl list, int row) override;
   std::optional<ui::MainControl> Focus() const override;

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "ui/texts.h"
+#include "ui/win32/composition.h"
 #include "ui/win32/entry_rows.h"
 #include "ui/win32/frm_ver_info.h"
 #include "ui/win32/uia_notifier.h"
@@ -51,6 +52,14 @@ std::u16string frmLotwheel::Text(ui::MainControl box) const {
 
 void frmLotwheel::SetText(ui::MainControl box, std::u16string_view text) {
   SetWindowTextW(Control(box), ToWide(text).c_str());
+}
+
+void frmLotwheel::FinishInput() {
+  // Only the box with the focus can be composing; the others' input method
+  // contexts hold nothing to finish.
+  for (const ui::MainControl box :
+       {ui::MainControl::txtAdd, ui::MainControl::txtHowWho})
+    FinishComposition(Control(box));
 }
 
 void frmLotwheel::ShowRows(ui::MainControl list, int count,

@@ -38,6 +38,7 @@ class frmLotwheel final : public DialogWindow, public ui::MainView {
   // The view the presenter drives.
   std::u16string Text(ui::MainControl box) const override;
   void SetText(ui::MainControl box, std::u16string_view text) override;
+  void FinishInput() override;
   void ShowRows(ui::MainControl list, int count, ui::RowChange change) override;
   void ScrollToRow(ui::MainControl list, int row) override;
   std::optional<ui::MainControl> Focus() const override;

@@ -1,5 +1,10 @@
 // Tests of the main window's keyboard: Tab order, access keys, Enter, space
 // and Esc, and keys held down, all through the dialog manager.
+#include <windows.h>
+
+// After windows.h, which it builds on.
+#include <imm.h>
+
 #include <optional>
 #include <string>
 #include <tuple>
@@ -78,6 +83,36 @@ TEST_F(KeyboardTest, AccessKeysMoveTheFocusOrPressTheirButton) {
               presses ? std::vector<Id>{*control} : std::vector<Id>{});
     EXPECT_EQ(Focus(), control.value_or(Id::cmdVerInfo));
   }
+}
+
+// An access key, like a click, has the input method finish what it is
+// composing before the button reads the box: the composition is over, its
+// text stands in the box once and is added. Wine's own IME composes here.
+TEST_F(KeyboardTest, AnAccessKeyFinishesTheComposition) {
+  HWND box = Get(Id::txtAdd);
+  const auto composed_bytes = [box] {
+    HIMC context = ImmGetContext(box);
+    const LONG bytes =
+        ImmGetCompositionStringW(context, GCS_COMPSTR, nullptr, 0);
+    ImmReleaseContext(box, context);
+    return bytes;
+  };
+  FocusOn(Id::txtAdd);
+  SetText(Id::txtAdd, u"山田\r\n");
+  const auto end = static_cast<WPARAM>(Text(Id::txtAdd).size());
+  SendMessageW(box, EM_SETSEL, end, static_cast<LPARAM>(end));
+  HIMC context = ImmGetContext(box);
+  std::wstring word = L"たなか";
+  ImmSetCompositionStringW(context, SCS_SETSTR, word.data(),
+                           static_cast<DWORD>(word.size() * sizeof(wchar_t)),
+                           nullptr, 0);
+  ImmReleaseContext(box, context);
+  Pump();
+  ASSERT_GT(composed_bytes(), 0);
+  Key('A', true);
+  EXPECT_EQ(composed_bytes(), 0);
+  EXPECT_EQ(Text(Id::txtAdd), u"山田\r\nたなか");
+  EXPECT_EQ(Rows(Id::lstMoto), (Texts{u"山田", u"たなか"}));
 }
 
 // With "A" and "B" in the entry box: Enter and space press only a focused
