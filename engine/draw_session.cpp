@@ -81,16 +81,22 @@ DrawOutcome DrawSession::Draw(std::u16string_view count_text) {
 
 void DrawSession::Pick(int32_t count) {
   // Gives the picks of removing each drawn entry from the middle of the
-  // list, but finds "the i-th survivor" in a tree instead of shifting the
-  // list at each pass; the survivors close up once at the end. Everything
-  // is allocated before the first entry moves, so running out of memory
-  // leaves both lists whole.
-  PositionPicker picker(static_cast<int32_t>(source_.size()));
+  // list, but finds "the i-th survivor" with a picker instead of shifting
+  // the list at each pass; the survivors close up once at the end.
+  // Everything is allocated before the first entry moves, so running out
+  // of memory leaves both lists whole.
+  const auto n = static_cast<int32_t>(source_.size());
+  PositionPicker picker(n);
   ReserveGrowing(output_, output_.size() + static_cast<size_t>(count));
+  // The generator's values do not depend on the picks: taken first, they
+  // leave the picks a loop of their own that the core can overlap.
+  std::vector<int16_t> ranks(static_cast<size_t>(count));
   for (int32_t k = 0; k < count; ++k) {
-    const float r = random_->Next();
-    const int32_t position = picker.Take(PickIndex(picker.Remaining(), r));
-    output_.push_back(source_[static_cast<size_t>(position)]);
+    ranks[static_cast<size_t>(k)] =
+        static_cast<int16_t>(PickIndex(n - k, random_->Next()));
+  }
+  for (int16_t rank : ranks) {
+    output_.push_back(source_[static_cast<size_t>(picker.Take(rank))]);
   }
   size_t kept = 0;  // never past the position read, so it closes up in place
   picker.ForEachRemaining([this, &kept](int32_t position) {
