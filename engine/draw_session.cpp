@@ -143,9 +143,4 @@ std::u16string_view DrawSession::OutputAt(int16_t position) const {
   return EntryAt(output_, position);
 }
 
-std::u16string_view DrawSession::EntryAt(
-    const std::vector<EntryArena::Id>& list, int16_t position) const {
-  return arena_.Text(list.at(static_cast<size_t>(position)));
-}
-
 }  // namespace lotwheel

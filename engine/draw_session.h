@@ -52,7 +52,9 @@ class DrawSession {
   // Moves count entries (1..SourceCount) at random to the output's end.
   void Pick(int32_t count);
   std::u16string_view EntryAt(const std::vector<EntryArena::Id>& list,
-                              int16_t position) const;
+                              int16_t position) const {
+    return arena_.Text(list.at(static_cast<size_t>(position)));
+  }
 
   // Both lists are ids of entries in the arena, which holds the text.
   EntryArena arena_;

@@ -1,6 +1,7 @@
 // The text of every entry of a draw session, in one buffer.
 #include "engine/entry_arena.h"
 
+#include <algorithm>
 #include <limits>
 #include <stdexcept>
 
@@ -30,17 +31,21 @@ size_t EntryArena::CountPieces(std::u16string_view text, size_t limit) {
 }
 
 void EntryArena::Append(std::u16string_view text, size_t pieces) {
-  Reserve(text.size() - (pieces - 1) * kLineBreakSize, pieces);
+  const size_t units = text.size() - (pieces - 1) * kLineBreakSize;
+  Reserve(units, pieces);
   // From here on nothing allocates, so nothing can fail half way.
   if (starts_.empty()) starts_.push_back(0);
+  const size_t old_size = text_.size();
+  text_.resize(old_size + units);
+  char16_t* out = text_.data() + old_size;
   size_t start = 0;
   for (size_t cut = FindLineBreak(text, 0); cut != std::u16string_view::npos;
        cut = FindLineBreak(text, start)) {
-    text_.insert(text_.end(), text.begin() + start, text.begin() + cut);
-    starts_.push_back(static_cast<uint32_t>(text_.size()));
+    out = std::copy(text.begin() + start, text.begin() + cut, out);
+    starts_.push_back(static_cast<uint32_t>(out - text_.data()));
     start = cut + kLineBreakSize;
   }
-  text_.insert(text_.end(), text.begin() + start, text.end());
+  std::copy(text.begin() + start, text.end(), out);
   starts_.push_back(static_cast<uint32_t>(text_.size()));
 }
 
