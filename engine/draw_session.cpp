@@ -51,8 +51,10 @@ AddOutcome DrawSession::AddLines(std::u16string_view text) {
 }
 
 void DrawSession::ClearLists() {
-  output_ = {};
-  source_ = {};
+  // Swapped with empty lists rather than cleared, which would keep the
+  // memory.
+  std::vector<EntryArena::Id>().swap(output_);
+  std::vector<EntryArena::Id>().swap(source_);
   arena_.Clear();
 }
 

@@ -58,8 +58,8 @@ void EntryArena::Reserve(size_t more, size_t pieces) {
 }
 
 void EntryArena::Clear() {
-  text_ = {};
-  starts_ = {};
+  std::vector<char16_t>().swap(text_);
+  std::vector<uint32_t>().swap(starts_);
 }
 
 }  // namespace lotwheel
