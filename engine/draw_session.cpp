@@ -105,6 +105,8 @@ void DrawSession::Pick(int32_t count) {
     source_[kept++] = source_[static_cast<size_t>(position)];
   });
   source_.resize(kept);
+  // A list drawn empty gives its memory back; swapping cannot fail.
+  if (kept == 0) std::vector<EntryArena::Id>().swap(source_);
 }
 
 std::u16string DrawSession::ExportText() const {
