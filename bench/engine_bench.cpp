@@ -1,13 +1,19 @@
 // Speed of the draw engine at the list limit, and of the literal draw that
-// shifts the list at every pick, in the same run; prints how far apart.
+// shifts the list at every pick, in the same run; prints how far apart, and
+// how much memory the lists take against the size of their text.
 #include <benchmark/benchmark.h>
 
 #include <cmath>
+#include <cstddef>
 #include <cstdio>
 #include <map>
 #include <memory>
 #include <string>
 #include <vector>
+
+#if defined(__GLIBC__)
+#include <malloc.h>
+#endif
 
 #include "engine/clock_random_source.h"
 #include "engine/draw_session.h"
@@ -15,15 +21,20 @@
 namespace lotwheel {
 namespace {
 
-// 32,767 entrant names, one a line, as a user would paste them; each is too
-// long for the short-string buffer, as real names mostly are.
+// Each entrant name is this many UTF-16 units: longer than a short-string
+// buffer, as real names mostly are.
+constexpr size_t kNameLength = 12;
+
+// 32,767 entrant names, one a line, as a user would paste them.
 const std::u16string& FullText() {
   static const std::u16string text = [] {
     std::u16string t;
     for (int i = 0; i < kMaxEntries; ++i) {
       if (i > 0) t += u"\r\n";
-      t += u"参加者 No.";
-      for (char c : std::to_string(i)) t += static_cast<char16_t>(c);
+      std::u16string name = u"参加者 No.";
+      const std::string digits = std::to_string(i);
+      name.append(kNameLength - name.size() - digits.size(), u'0');
+      t += name + std::u16string(digits.begin(), digits.end());
     }
     return t;
   }();
@@ -106,6 +117,44 @@ BENCHMARK(BM_DrawHalf)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ExportText)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_LiteralDrawAll)->Unit(benchmark::kMicrosecond);
 
+#if defined(__GLIBC__)
+// Bytes the heap has handed out and not taken back, mapped blocks included.
+long HeapInUse() {
+  const struct mallinfo2 info = mallinfo2();
+  return static_cast<long>(info.uordblks + info.hblkhd);
+}
+
+// The lists' memory at the limit after each operation that changes it,
+// against 1.25 times the UTF-16 size of the entries: what stands beyond
+// that is printed as the fixed amount.
+void PrintListMemory() {
+  const long text_bytes =
+      static_cast<long>(kMaxEntries * kNameLength * sizeof(char16_t));
+  const std::u16string& text = FullText();  // built before the count starts
+  auto session = NewSession();
+  const long base = HeapInUse();
+  const auto print = [&](const char* after) {
+    const long used = HeapInUse() - base;
+    std::printf("  after %-10s %8ld bytes = 1.25 x text %+ld\n", after, used,
+                used - text_bytes * 5 / 4);
+  };
+  std::printf(
+      "Memory of the lists, %d entries of %zu UTF-16 units (text: %ld "
+      "bytes):\n",
+      kMaxEntries, kNameLength, text_bytes);
+  session->AddLines(text);
+  print("AddLines");
+  session->Draw(u"16383");
+  print("draw half");
+  session->Draw(u"0");
+  print("draw all");
+  session->ClearLists();
+  std::printf("  after ClearLists %8ld bytes\n", HeapInUse() - base);
+}
+#else
+void PrintListMemory() {}
+#endif
+
 // Keeps the time of each benchmark so the ratio can be printed at the end.
 class RatioReporter final : public benchmark::ConsoleReporter {
  public:
@@ -143,6 +192,7 @@ int main(int argc, char** argv) {
     std::printf("Draw(\"0\") at %d entries: literal / fast = %.0fx\n",
                 lotwheel::kMaxEntries, ratio);
   }
+  lotwheel::PrintListMemory();
   benchmark::Shutdown();
   return 0;
 }

@@ -1,6 +1,7 @@
 // The two lists of a draw and every operation on them.
 #include "engine/draw_session.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstddef>
 #include <optional>
@@ -15,34 +16,14 @@ namespace {
 
 constexpr std::u16string_view kLineBreak = u"\r\n";
 
-// Where the next CR LF starts, at or after from; npos when there is none.
-size_t FindLineBreak(std::u16string_view text, size_t from) {
-  for (size_t i = from; i + 1 < text.size(); ++i) {
-    if (text[i] == u'\r' && text[i + 1] == u'\n') return i;
-  }
-  return std::u16string_view::npos;
-}
-
-// How many pieces a non-empty text gives, one more than its CR LF pairs,
-// counted no further than past `room`: a huge paste is refused early.
-size_t CountPieces(std::u16string_view text, size_t room) {
-  size_t pieces = 1;
-  for (size_t at = FindLineBreak(text, 0);
-       at != std::u16string_view::npos && pieces <= room;
-       at = FindLineBreak(text, at + kLineBreak.size())) {
-    ++pieces;
-  }
-  return pieces;
-}
-
-// The pick position among m entries for a value r from the generator. A
-// generator that breaks its promise of 0 <= r < 1 is held inside the list
-// rather than let loose on memory.
+// The pick position among m entries for a value r from the generator,
+// floor(m * r). A generator that breaks its promise of 0 <= r < 1 is held
+// inside the list rather than let loose on memory.
 int32_t PickIndex(int32_t m, float r) {
-  double i = std::floor(static_cast<double>(m) * static_cast<double>(r));
-  if (!(i >= 0.0)) return 0;  // also NaN
-  if (i >= static_cast<double>(m)) return m - 1;
-  return static_cast<int32_t>(i);
+  const double x = static_cast<double>(m) * static_cast<double>(r);
+  if (!(x >= 0.0)) return 0;  // also NaN
+  if (x >= static_cast<double>(m)) return m - 1;
+  return static_cast<int32_t>(x);  // at or above zero, truncating floors
 }
 
 }  // namespace
@@ -57,35 +38,24 @@ AddOutcome DrawSession::AddLines(std::u16string_view text) {
   if (text.empty()) return AddOutcome::Added;
   // All or nothing: a text that does not fit leaves the list as it was.
   const size_t room = static_cast<size_t>(kMaxEntries) - source_.size();
-  const size_t pieces = CountPieces(text, room);
+  const size_t pieces = EntryArena::CountPieces(text, room);
   if (pieces > room) return AddOutcome::SourceFull;
-  // Room for every piece first, so that no append moves the list; an entry
-  // that cannot be allocated takes back those appended before it.
-  const size_t old_size = source_.size();
-  source_.reserve(old_size + pieces);
-  try {
-    AppendPieces(text);
-  } catch (...) {
-    source_.erase(source_.begin() + static_cast<ptrdiff_t>(old_size),
-                  source_.end());
-    throw;
+  // The list's room first: once the text is in, nothing can fail.
+  ReserveGrowing(source_, source_.size() + pieces);
+  const auto first = static_cast<EntryArena::Id>(arena_.Count());
+  arena_.Append(text, pieces);
+  for (size_t k = 0; k < pieces; ++k) {
+    source_.push_back(static_cast<EntryArena::Id>(first + k));
   }
   return AddOutcome::Added;
 }
 
-void DrawSession::AppendPieces(std::u16string_view text) {
-  size_t start = 0;
-  for (size_t cut = FindLineBreak(text, 0); cut != std::u16string_view::npos;
-       cut = FindLineBreak(text, start)) {
-    source_.emplace_back(text.substr(start, cut - start));
-    start = cut + kLineBreak.size();
-  }
-  source_.emplace_back(text.substr(start));
-}
-
 void DrawSession::ClearLists() {
-  output_.clear();
-  source_.clear();
+  // Swapped with empty lists rather than cleared, which would keep the
+  // memory.
+  std::vector<EntryArena::Id>().swap(output_);
+  std::vector<EntryArena::Id>().swap(source_);
+  arena_.Clear();
 }
 
 DrawOutcome DrawSession::Draw(std::u16string_view count_text) {
@@ -113,36 +83,43 @@ DrawOutcome DrawSession::Draw(std::u16string_view count_text) {
 
 void DrawSession::Pick(int32_t count) {
   // Gives the picks of removing each drawn entry from the middle of the
-  // list, but finds "the i-th survivor" in a tree instead of shifting the
-  // list at each pass; the survivors close up once at the end. Everything
-  // is allocated before the first entry moves, so running out of memory
-  // leaves both lists whole.
-  PositionPicker picker(static_cast<int32_t>(source_.size()));
-  std::vector<bool> taken(source_.size(), false);
-  output_.reserve(output_.size() + static_cast<size_t>(count));
+  // list, but finds "the i-th survivor" with a picker instead of shifting
+  // the list at each pass; the survivors close up once at the end.
+  // Everything is allocated before the first entry moves, so running out
+  // of memory leaves both lists whole.
+  const auto n = static_cast<int32_t>(source_.size());
+  PositionPicker picker(n);
+  ReserveGrowing(output_, output_.size() + static_cast<size_t>(count));
+  // The generator's values do not depend on the picks: taken first, they
+  // leave the picks a loop of their own that the core can overlap.
+  std::vector<int16_t> ranks(static_cast<size_t>(count));
   for (int32_t k = 0; k < count; ++k) {
-    const float r = random_->Next();
-    const int32_t position = picker.Take(PickIndex(picker.Remaining(), r));
-    output_.push_back(std::move(source_[static_cast<size_t>(position)]));
-    taken[static_cast<size_t>(position)] = true;
+    ranks[static_cast<size_t>(k)] =
+        static_cast<int16_t>(PickIndex(n - k, random_->Next()));
   }
-  size_t kept = 0;
-  for (size_t j = 0; j < source_.size(); ++j) {
-    if (taken[j]) continue;
-    if (kept != j) source_[kept] = std::move(source_[j]);
-    ++kept;
+  for (int16_t rank : ranks) {
+    output_.push_back(source_[static_cast<size_t>(picker.Take(rank))]);
   }
+  size_t kept = 0;  // never past the position read, so it closes up in place
+  picker.ForEachRemaining([this, &kept](int32_t position) {
+    source_[kept++] = source_[static_cast<size_t>(position)];
+  });
   source_.resize(kept);
+  // A list drawn empty gives its memory back; swapping cannot fail.
+  if (kept == 0) std::vector<EntryArena::Id>().swap(source_);
 }
 
 std::u16string DrawSession::ExportText() const {
   size_t length = 0;
-  for (const auto& entry : output_) length += entry.size() + kLineBreak.size();
-  std::u16string text;
-  text.reserve(length);
-  for (const auto& entry : output_) {
-    text += entry;
-    text += kLineBreak;
+  for (EntryArena::Id id : output_) {
+    length += arena_.Text(id).size() + kLineBreak.size();
+  }
+  std::u16string text(length, u'\0');
+  char16_t* out = text.data();
+  for (EntryArena::Id id : output_) {
+    const std::u16string_view entry = arena_.Text(id);
+    out = std::copy(entry.begin(), entry.end(), out);
+    out = std::copy(kLineBreak.begin(), kLineBreak.end(), out);
   }
   return text;
 }
@@ -158,16 +135,16 @@ int16_t DrawSession::SourceCount() const {
   return static_cast<int16_t>(source_.size());
 }
 
-const std::u16string& DrawSession::SourceAt(int16_t position) const {
-  return source_.at(static_cast<size_t>(position));
+std::u16string_view DrawSession::SourceAt(int16_t position) const {
+  return EntryAt(source_, position);
 }
 
 int16_t DrawSession::OutputCount() const {
   return static_cast<int16_t>(output_.size());
 }
 
-const std::u16string& DrawSession::OutputAt(int16_t position) const {
-  return output_.at(static_cast<size_t>(position));
+std::u16string_view DrawSession::OutputAt(int16_t position) const {
+  return EntryAt(output_, position);
 }
 
 }  // namespace lotwheel

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "engine/clipboard.h"
+#include "engine/entry_arena.h"
 #include "engine/random_source.h"
 
 namespace lotwheel {
@@ -38,19 +39,27 @@ class DrawSession {
   // refused it. The lists never change.
   bool CopyOutput(Clipboard& clipboard) const;
 
+  // Read access: a list's count, and its entry at a position from 0 to
+  // count - 1 (std::out_of_range otherwise). The entries' text lives in the
+  // session, so a view of it stays valid only until the next AddLines,
+  // ClearLists or Draw; copy what must outlive that.
   int16_t SourceCount() const;
-  const std::u16string& SourceAt(int16_t position) const;
+  std::u16string_view SourceAt(int16_t position) const;
   int16_t OutputCount() const;
-  const std::u16string& OutputAt(int16_t position) const;
+  std::u16string_view OutputAt(int16_t position) const;
 
  private:
-  // Appends the pieces of text; the room for them is already reserved.
-  void AppendPieces(std::u16string_view text);
   // Moves count entries (1..SourceCount) at random to the output's end.
   void Pick(int32_t count);
+  std::u16string_view EntryAt(const std::vector<EntryArena::Id>& list,
+                              int16_t position) const {
+    return arena_.Text(list.at(static_cast<size_t>(position)));
+  }
 
-  std::vector<std::u16string> source_;
-  std::vector<std::u16string> output_;
+  // Both lists are ids of entries in the arena, which holds the text.
+  EntryArena arena_;
+  std::vector<EntryArena::Id> source_;
+  std::vector<EntryArena::Id> output_;
   std::unique_ptr<RandomSource> random_;
 };
 

@@ -7,6 +7,10 @@
 #include <cassert>
 #include <cstddef>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace lotwheel {
 namespace {
 
@@ -56,43 +60,97 @@ int32_t SelectBit(uint64_t bits, int32_t rank) {
          kSelectInByte[byte_bits][static_cast<size_t>(rank - before)];
 }
 
+constexpr int32_t kMaxCount = 32767;
+constexpr int32_t kWordsPerBlock = 32;
+constexpr int32_t kBlockBits = kWordsPerBlock * kWordBits;
+static_assert(PositionPicker::kBlocks * kBlockBits > kMaxCount);
+
+#if defined(__SSE2__)
+// Part q of a row, eight counts. No count passes 32,767, so signed 16-bit
+// compares order them.
+__m128i Part(const int16_t* row, int q) {
+  return _mm_loadu_si128(reinterpret_cast<const __m128i*>(row) + q);
+}
+
+// The last slot of a row of running counts that has not passed rank. The
+// counts only grow along the row, so those above rank are its tail: the
+// first of them, less one.
+template <int32_t kLength>
+int32_t LastAtMost(const int16_t* row, int32_t rank) {
+  const __m128i r = _mm_set1_epi16(static_cast<int16_t>(rank));
+  uint64_t above = uint64_t{1} << kLength;
+  for (int q = 0; q < kLength / 8; q += 2) {
+    const __m128i bytes = _mm_packs_epi16(_mm_cmpgt_epi16(Part(row, q), r),
+                                          _mm_cmpgt_epi16(Part(row, q + 1), r));
+    above |= static_cast<uint64_t>(_mm_movemask_epi8(bytes)) << (8 * q);
+  }
+  return std::countr_zero(above) - 1;
+}
+
+// One position less in the slot `taken`: every running count after it
+// drops by one.
+template <int32_t kLength>
+void TakeOneAfter(int16_t* row, int32_t taken) {
+  const __m128i t = _mm_set1_epi16(static_cast<int16_t>(taken));
+  __m128i slot = _mm_setr_epi16(0, 1, 2, 3, 4, 5, 6, 7);
+  for (int q = 0; q < kLength / 8; ++q) {
+    const __m128i after = _mm_cmpgt_epi16(slot, t);  // all ones: minus one
+    _mm_storeu_si128(reinterpret_cast<__m128i*>(row) + q,
+                     _mm_add_epi16(Part(row, q), after));
+    slot = _mm_add_epi16(slot, _mm_set1_epi16(8));
+  }
+}
+#else
+template <int32_t kLength>
+int32_t LastAtMost(const int16_t* row, int32_t rank) {
+  int32_t at_most = 0;
+  for (int32_t j = 0; j < kLength; ++j) at_most += row[j] <= rank;
+  return at_most - 1;
+}
+
+template <int32_t kLength>
+void TakeOneAfter(int16_t* row, int32_t taken) {
+  for (int32_t j = 0; j < kLength; ++j) row[j] -= j > taken;
+}
+#endif
+
 }  // namespace
 
 PositionPicker::PositionPicker(int32_t count) : remaining_(count) {
+  assert(count >= 0 && count <= kMaxCount);
   const int32_t word_count = (count + kWordBits - 1) / kWordBits;
   words_.assign(static_cast<size_t>(word_count), ~uint64_t{0});
   if (count % kWordBits != 0) {
     words_.back() = (uint64_t{1} << (count % kWordBits)) - 1;
   }
-  // Nodes 1..size-1 with size a power of two above the word count, so that
-  // the descent needs no bounds check; words past the end count nothing.
-  const auto size = std::bit_ceil(static_cast<uint32_t>(word_count) + 1);
-  tree_.resize(size);
-  top_step_ = static_cast<int32_t>(size / 2);
-  for (int32_t j = 1; j < static_cast<int32_t>(size); ++j) {
-    const int32_t first_position = (j - (j & -j)) * kWordBits;
-    const int32_t end_position = std::min(j * kWordBits, count);
-    tree_[static_cast<size_t>(j)] =
-        static_cast<uint16_t>(std::max(0, end_position - first_position));
+  const int32_t block_count =
+      (word_count + kWordsPerBlock - 1) / kWordsPerBlock;
+  word_starts_.resize(static_cast<size_t>(block_count * kWordsPerBlock));
+  for (int32_t b = 0; b < kBlocks; ++b) {
+    block_starts_[static_cast<size_t>(b)] =
+        static_cast<int16_t>(std::min(b * kBlockBits, count));
+  }
+  for (int32_t b = 0; b < block_count; ++b) {
+    const int32_t block_end = std::min((b + 1) * kBlockBits, count);
+    for (int32_t w = 0; w < kWordsPerBlock; ++w) {
+      const int32_t start = std::min(b * kBlockBits + w * kWordBits, block_end);
+      word_starts_[static_cast<size_t>(b * kWordsPerBlock + w)] =
+          static_cast<int16_t>(start - b * kBlockBits);
+    }
   }
 }
 
 int32_t PositionPicker::Take(int32_t rank) {
   assert(rank >= 0 && rank < remaining_);
-  // Descends from the top. Every node the descent looks at but does not step
-  // over spans the word it ends on, and those are exactly the nodes that
-  // count it, so they are taken down on the way: one pass, no second walk.
-  // Written with masks rather than branches: which way it goes is a coin
-  // toss at each level, which a branch predictor can only lose.
-  int32_t word = 0;
-  for (int32_t step = top_step_; step > 0; step /= 2) {
-    uint16_t& node = tree_[static_cast<size_t>(word + step)];
-    const int32_t span = node;
-    const int32_t over = -static_cast<int32_t>(span <= rank);  // 0 or ~0
-    rank -= span & over;
-    word += step & over;
-    node = static_cast<uint16_t>(span + ~over);  // one less unless stepped
-  }
+  const int32_t block = LastAtMost<kBlocks>(block_starts_.data(), rank);
+  rank -= block_starts_[static_cast<size_t>(block)];
+  TakeOneAfter<kBlocks>(block_starts_.data(), block);
+  int16_t* row =
+      word_starts_.data() + static_cast<ptrdiff_t>(block * kWordsPerBlock);
+  const int32_t word_in_block = LastAtMost<kWordsPerBlock>(row, rank);
+  rank -= row[word_in_block];
+  TakeOneAfter<kWordsPerBlock>(row, word_in_block);
+  const int32_t word = block * kWordsPerBlock + word_in_block;
   uint64_t& bits = words_[static_cast<size_t>(word)];
   const int32_t bit = SelectBit(bits, rank);
   bits &= ~(uint64_t{1} << bit);

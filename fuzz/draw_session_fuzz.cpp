@@ -111,13 +111,9 @@ Hashes ListHashes(int16_t count, At at) {
 }
 
 Lists Read(const DrawSession& s) {
-  return {ListHashes(s.SourceCount(),
-                     [&s](int16_t i) -> const std::u16string& {
-                       return s.SourceAt(i);
-                     }),
-          ListHashes(s.OutputCount(), [&s](int16_t i) -> const std::u16string& {
-            return s.OutputAt(i);
-          })};
+  return {
+      ListHashes(s.SourceCount(), [&s](int16_t i) { return s.SourceAt(i); }),
+      ListHashes(s.OutputCount(), [&s](int16_t i) { return s.OutputAt(i); })};
 }
 
 // A multiset of entries, as a count and two sums of hashes: order does not

@@ -35,13 +35,13 @@ struct ScriptedSession {
   Entries Source() const {
     Entries e;
     for (int16_t i = 0; i < session.SourceCount(); ++i)
-      e.push_back(session.SourceAt(i));
+      e.emplace_back(session.SourceAt(i));
     return e;
   }
   Entries Output() const {
     Entries e;
     for (int16_t i = 0; i < session.OutputCount(); ++i)
-      e.push_back(session.OutputAt(i));
+      e.emplace_back(session.OutputAt(i));
     return e;
   }
 

@@ -251,7 +251,8 @@ TEST_F(MainPresenterTest, RunningOutOfMemoryChangesNothing) {
     view.focus = button;
     clipboard.text = u"old";
     const auto before = State();
-    FailAllocationOfAtLeast(64 * 1024);
+    // Small enough to catch the draw, which moves two-byte ids.
+    FailAllocationOfAtLeast(16 * 1024);
     p.Press(button);
     FailAllocationOfAtLeast(0);
     EXPECT_EQ(view.messages, Texts{std::u16string(kOutOfMemoryMessage)});
