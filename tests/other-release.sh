@@ -4,8 +4,9 @@
 # and ca-certificates alone), a clone of this checkout's commit runs
 # `CI=true scripts/test`, which installs all it needs from the release.
 #   tests/other-release.sh RELEASE      e.g. trixie; forky to try the next one
-# Needs root and debootstrap. The mirror is the one this machine's own apt
-# sources name for its release (LOTWHEEL_MIRROR overrides it).
+# Needs root; installs debootstrap when it is missing. The mirror is the one
+# this machine's own apt sources name for its release (LOTWHEEL_MIRROR
+# overrides it).
 #
 # The base root of each release is made once and kept in LOTWHEEL_ROOTS
 # (/var/cache/lotwheel/roots by default) and never changed: every run works
@@ -25,10 +26,8 @@ RELEASE="${1:-}"
   echo "other-release: needs root (debootstrap, chroot, mount)" >&2
   exit 2
 }
-command -v debootstrap >/dev/null || {
-  echo "other-release: needs debootstrap (apt-get install debootstrap)" >&2
-  exit 2
-}
+source "$ROOT/scripts/common.sh"
+ensure_packages debootstrap debian-archive-keyring
 CACHE="${LOTWHEEL_ROOTS:-/var/cache/lotwheel/roots}/$RELEASE"
 BASE="$CACHE/base"
 ARCHIVES="$CACHE/archives"
