@@ -13,7 +13,9 @@
 # in a copy of it, which is removed afterwards. The packages apt downloads are
 # kept beside it, so that a later run need not fetch them again (it still
 # installs every one). LOTWHEEL_KEEP_ROOT=1 keeps the run's root, unmounted,
-# for a look after a failure.
+# for a look after a failure. LOTWHEEL_IGNORE_VALID_UNTIL=1 lets apt in the
+# root take a Release file past its expiry date, for a mirror that is a
+# frozen copy of the archive (a testing release's expires within a week).
 set -euo pipefail
 
 ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
@@ -149,6 +151,10 @@ say "a copy of the base root in $CHROOT"
 cp -a "$BASE" "$CHROOT"
 rm "$CHROOT/.lotwheel-base-complete"
 cp -L /etc/resolv.conf "$CHROOT/etc/resolv.conf"
+if [ "${LOTWHEEL_IGNORE_VALID_UNTIL:-}" == 1 ]; then
+  echo 'Acquire::Check-Valid-Until "false";' \
+    >"$CHROOT/etc/apt/apt.conf.d/99lotwheel-frozen-mirror"
+fi
 mount_in proc -t proc proc
 mount_in sys -t sysfs -o ro sysfs
 mount_in dev/pts -t devpts -o newinstance,ptmxmode=0666,mode=0620 devpts
