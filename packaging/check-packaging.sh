@@ -19,7 +19,8 @@ trap 'rm -rf "$SCRATCH"' EXIT
 source "$ROOT/packaging/check-common.sh"
 
 for tool in desktop-file-validate appstreamcli dpkg-deb dpkg-parsechangelog \
-  cpack file lintian man x86_64-w64-mingw32-windres cpp iconv od; do
+  cpack file lintian man x86_64-w64-mingw32-windres cpp iconv od objdump \
+  ldconfig; do
   command -v "$tool" >/dev/null || { echo "FAIL: $tool is not installed" >&2; exit 1; }
 done
 
@@ -157,9 +158,34 @@ else
     "$(control_field Version)"
   depends="$(control_field Depends)"
   # The libraries the binary links come from dpkg-shlibdeps, each with the
-  # minimum version its symbols need; the rest are written by hand.
-  for dependency in "libc6 (>= " "libstdc++6 (>= " "libgcc-s1 (>= " \
-    "libqt6core6 (>= " "libqt6gui6 (>= " "libqt6widgets6 (>= " \
+  # minimum version its symbols need: whatever package holds each library
+  # on this system, under the name this release gives it. The rest are
+  # written by hand.
+  # owner_of LIBRARY: the package holding the library the loader finds,
+  # known to dpkg under /usr or, on older systems, under the root.
+  owner_of() {
+    local path real
+    path="$(ldconfig -p | awk -v l="$1" '$1 == l && /x86-64/ {print $NF; exit}')"
+    [ -n "$path" ] || return 0
+    real="$(realpath -- "$path")"
+    for path in "$real" "${real#/usr}" "/usr$real"; do
+      dpkg-query -S -- "$path" 2>/dev/null | sed -n '1s/:.*//p' | grep . &&
+        return 0
+    done
+    return 0
+  }
+  linked_packages=()
+  while read -r library; do
+    owner="$(owner_of "$library")"
+    if [ -n "$owner" ]; then
+      linked_packages+=("$owner (>= ")
+    else
+      fail "lotwheel links $library, which no installed package holds"
+    fi
+  done < <(objdump -p "$BUILD/app/lotwheel" | awk '$1 == "NEEDED" {print $2}')
+  [ ${#linked_packages[@]} -ge 4 ] ||
+    fail "too few linked libraries found: ${linked_packages[*]}"
+  for dependency in "${linked_packages[@]}" \
     qt6-qpa-plugins, qt6-translations-l10n, fonts-ipafont-gothic,; do
     if grep -qF ", $dependency" <<<", $depends,"; then
       pass "package depends on $dependency"

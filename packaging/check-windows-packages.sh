@@ -155,10 +155,27 @@ registration() {
 registrations() {
   cat "$PREFIX"/*.reg | grep -cxF "\"DisplayName\"=\"$PRODUCT_NAME\"" || true
 }
+# The user's temporary folder (TEMP of the prefix's user environment), as a
+# path under the profile: Wine releases put it in different places.
+temp_folder() {
+  local value
+  value="$(sed -n '/^\[Environment\]/,/^$/s/^"TEMP"=\(str(2):\)\{0,1\}"\(.*\)"$/\2/p' \
+    "$PREFIX/user.reg" | head -n 1)"
+  value="${value//\\\\/\\}"
+  value="${value/\%USERPROFILE\%/$WIN_USER_DIR}"
+  [[ "${value,,}" == "${WIN_USER_DIR,,}\\"* ]] || return 1
+  value="${value:${#WIN_USER_DIR}+1}"
+  echo "${value//\\//}"
+}
+TEMP_FOLDER="$(temp_folder)" || {
+  echo "FAIL: no temporary folder in the profile of $PREFIX/user.reg" >&2
+  exit 1
+}
 # Every file of the user's profile, NSIS's temporary copy of the uninstaller
 # aside (Windows removes it at the next start).
 profile_files() {
-  (cd "$USER_DIR" && find . -type f ! -path './Temp/~nsu*.tmp/*' | LC_ALL=C sort)
+  (cd "$USER_DIR" && find . -type f ! -path "./$TEMP_FOLDER/~nsu*.tmp/*" |
+    LC_ALL=C sort)
 }
 
 echo "-- the zip"

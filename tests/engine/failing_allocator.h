@@ -1,6 +1,6 @@
 // Makes a chosen allocation fail, so that tests can see what an operation
 // leaves behind when memory runs out. Only the engine tests link it: it
-// replaces the global operator new.
+// replaces the global operators new and delete.
 #pragma once
 
 namespace lotwheel {

@@ -190,9 +190,9 @@ TEST_F(MainPresenterTest, CommandsReadWhatIsStillBeingComposed) {
 }
 
 TEST_F(MainPresenterTest, AFullOutputRefusesTheNextDraw) {
-  std::u16string full;
-  for (int i = 0; i < kMaxEntries; ++i) full += u"n\r\n";
-  full.resize(full.size() - 2);
+  // kMaxEntries names, one a line, with no line break after the last.
+  std::u16string full = u"n";
+  for (int i = 1; i < kMaxEntries; ++i) full += u"\r\nn";
   Add(full);
   Draw(u"0");
   Add(u"A");

@@ -124,7 +124,7 @@ inline Modal WatchModal(const std::function<void()>& action,
 struct MainWindow {
   MainWindow() {
     w.show();
-    QApplication::setActiveWindow(&w);
+    w.activateWindow();
     if (!QTest::qWaitForWindowActive(&w)) qFatal("window not active");
   }
   QStringList Rows(const char* list) const { return ::Rows(&w, list); }
