@@ -147,6 +147,11 @@ step "Down" "Ishii" keys Down
 step "Alt+T, count 2" "2" eval 'keys alt+t; xdotool type 2'
 step "Alt+S" "2件を抽出しました: $names、$names。入力ソースの残りは1件です。" \
   keys alt+s
+# More than are left: the refusal is said, in whatever words Orca puts
+# around a message box, and OK takes it away again.
+step "Alt+T, count 5, Alt+S" ".*人数が足りません.*" \
+  eval 'keys alt+t ctrl+a; xdotool type 5; keys alt+s'
+step "Return on the message" "($title( frame)?|当選人数.*)" keys Return
 # The version line, said alone or after the window's name, once or more.
 step "Alt+V" "($title Version Infomation dialog )?Version:$version( Version:$version)*" \
   keys alt+v

@@ -113,6 +113,9 @@ void frmLotwheel::SetFocus(MainControl control) {
 void frmLotwheel::ShowMessage(std::u16string_view text) {
   QMessageBox box(QMessageBox::Warning, ToQString(ui::kMessageTitle),
                   ToQString(text), QMessageBox::Ok, this);
+  // Newer screen readers say of an alert its name and its description, not
+  // the text of its label: the message goes into the description too.
+  box.setAccessibleDescription(box.text());
   box.exec();
   // Not every window manager makes the window active again by itself.
   activateWindow();
