@@ -1,6 +1,8 @@
 // Routes queued messages through the dialog manager, dropping held keys.
 #include "ui/win32/dialog_message.h"
 
+#include "ui/win32/composition.h"
+
 namespace lotwheel::win32 {
 namespace {
 
@@ -34,6 +36,15 @@ bool IsHeldPress(const MSG& msg) {
 
 bool RouteDialogMessage(HWND dialog, MSG& msg) {
   if (IsHeldPress(msg)) return true;
+  // An access key moves the focus before its button is pressed, and an
+  // input method may drop what it composes when its box loses the focus:
+  // the composition is finished while the box still has it, and the key
+  // is taken again behind the messages that bring the text to the box.
+  if (msg.message == WM_SYSCHAR && IsChild(dialog, GetFocus()) &&
+      FinishComposition(GetFocus())) {
+    PostMessageW(msg.hwnd, msg.message, msg.wParam, msg.lParam);
+    return true;
+  }
   return IsDialogMessageW(dialog, &msg) != FALSE;
 }
 
