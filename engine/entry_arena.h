@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string_view>
 #include <vector>
 
@@ -29,11 +30,11 @@ class EntryArena final {
   // How many entries are held; the next one added gets this id.
   size_t Count() const { return starts_.empty() ? 0 : starts_.size() - 1; }
   std::u16string_view Text(Id id) const {
-    return {text_.data() + starts_[id], starts_[id + 1u] - starts_[id]};
+    return {text_.get() + starts_[id], starts_[id + 1u] - starts_[id]};
   }
 
   // How many pieces a non-empty text gives when cut at each CR LF, counted
-  // no further than past `limit`: a huge paste is refused early.
+  // no further than a little past `limit`: a huge paste is refused early.
   static size_t CountPieces(std::u16string_view text, size_t limit);
 
   // Appends the pieces of a non-empty `text` cut at each CR LF, of which
@@ -48,7 +49,12 @@ class EntryArena final {
   // that nothing moves once the copying starts.
   void Reserve(size_t more, size_t pieces);
 
-  std::vector<char16_t> text_;
+  // The text of all entries, one after the other, with room for
+  // text_capacity_ units and a few more: a copy may then move whole blocks
+  // of units and let the last one run past the end.
+  std::unique_ptr<char16_t[]> text_;
+  size_t text_size_ = 0;
+  size_t text_capacity_ = 0;
   // Where each entry starts in text_, and after the last one where it ends;
   // empty while no entry is held. 32 bits keep the handles small: a text
   // past 4 Gi units is refused as too large.

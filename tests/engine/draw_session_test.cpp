@@ -51,6 +51,21 @@ TEST(AddLinesTest, CutsOnlyAtCrLfAndStoresPiecesUnchanged) {
   EXPECT_EQ(f.Output(), Entries{u"P"});
 }
 
+TEST(AddLinesTest, CutsAtACrLfWhereverItFallsInALongText) {
+  // Long texts are copied a block at a time: a CR LF may fall anywhere in a
+  // block or across two, and a lone CR or LF beside it must stay.
+  for (const std::u16string lone : {u"", u"\r", u"\n"}) {
+    for (size_t at = 0; at < 20; ++at) {
+      const std::u16string head = std::u16string(at, u'a') + lone;
+      const std::u16string tail = lone + std::u16string(20 - at, u'b');
+      ScriptedSession f;
+      f.session.AddLines(head + u"\r\n" + tail + u"\r\n" + head);
+      EXPECT_EQ(f.Source(), (Entries{head, tail, head}))
+          << testing::PrintToString(lone) << " at " << at;
+    }
+  }
+}
+
 TEST(LimitTest, EachListHoldsAtMost32767AndRefusalsChangeNothing) {
   ScriptedSession f;
   DrawSession& s = f.session;
