@@ -15,12 +15,6 @@
 #if defined(__GLIBC__)
 #include <malloc.h>
 #endif
-#if defined(__unix__)
-#include <fcntl.h>
-#include <sys/mman.h>
-#include <sys/stat.h>
-#include <unistd.h>
-#endif
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
@@ -34,6 +28,13 @@ constexpr char16_t kReplacement = u'\uFFFD';
 // write has this much room past its end.
 constexpr size_t kBlock = 16;
 
+// The file goes in, and the export out, a piece at a time through a small
+// buffer that stays in the cache: a buffer the size of the file would cost
+// a fresh page of memory for every 4 KB, which takes longer than the
+// conversion itself.
+constexpr size_t kPieceBytes = 1 << 16;
+constexpr size_t kPieceUnits = kPieceBytes / 4;  // three bytes each at most
+
 // A buffer of n elements left as they are: the pages of what is never
 // written are never touched.
 template <typename T>
@@ -41,59 +42,24 @@ std::unique_ptr<T[]> Buffer(size_t n) {
   return std::unique_ptr<T[]>(new T[n]);
 }
 
-// The bytes of a file, mapped where the system can map it, so that they are
-// neither copied nor given fresh pages; read into memory elsewhere.
-class FileBytes {
- public:
-  bool Open(const char* path);
-  ~FileBytes();
-  std::string_view bytes() const { return {data_, size_}; }
+using File = std::unique_ptr<FILE, int (*)(FILE*)>;
 
- private:
-  const char* data_ = nullptr;
-  size_t size_ = 0;
-  bool mapped_ = false;
-  std::unique_ptr<char[]> read_;
-};
-
-#if defined(__unix__)
-bool FileBytes::Open(const char* path) {
-  const int fd = open(path, O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return false;
-  struct stat info {};
-  bool ok = fstat(fd, &info) == 0 && S_ISREG(info.st_mode);
-  size_ = ok ? static_cast<size_t>(info.st_size) : 0;
-  if (ok) {
-    read_ = Buffer<char>(size_);
-    data_ = read_.get();
-    size_t done = 0;
-    while (done < size_) {
-      const ssize_t got = read(fd, read_.get() + done, size_ - done);
-      if (got <= 0) break;
-      done += static_cast<size_t>(got);
-    }
-    ok = done == size_;
-  }
-  close(fd);
-  return ok;
+// The file opened without a buffer of its own: every read and write goes
+// straight between the file and the pieces.
+File OpenFile(const char* path, const char* mode) {
+  File file(std::fopen(path, mode), &std::fclose);
+  if (file && std::setvbuf(file.get(), nullptr, _IONBF, 0) != 0) file.reset();
+  return file;
 }
 
-FileBytes::~FileBytes() = default;
-#else
-bool FileBytes::Open(const char* path) {
-  std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(path, "rb"),
-                                             &std::fclose);
-  if (!file || std::fseek(file.get(), 0, SEEK_END) != 0) return false;
-  const long end = std::ftell(file.get());
-  if (end < 0 || std::fseek(file.get(), 0, SEEK_SET) != 0) return false;
-  size_ = static_cast<size_t>(end);
-  read_ = Buffer<char>(size_);
-  data_ = read_.get();
-  return std::fread(read_.get(), 1, size_, file.get()) == size_;
+// The file's size, or false when it cannot be told.
+bool SizeOf(FILE* file, size_t& size) {
+  if (std::fseek(file, 0, SEEK_END) != 0) return false;
+  const long end = std::ftell(file);
+  if (end < 0 || std::fseek(file, 0, SEEK_SET) != 0) return false;
+  size = static_cast<size_t>(end);
+  return true;
 }
-
-FileBytes::~FileBytes() = default;
-#endif
 
 // How many of the bytes at `in` (of which `left` remain) are ASCII other
 // than LF, all of them copied to `out` as units; up to kBlock more units
@@ -160,15 +126,18 @@ char32_t DecodeOne(std::string_view in, size_t& i) {
   return c;
 }
 
-// The file as the entry box would hold it, written to out: each line break
-// a CR LF, and none after the last line, which would add an empty entry.
-// No byte gives more than two units (an LF becomes CR LF); out needs
-// kBlock units more than that.
-std::u16string_view EntryText(std::string_view bytes, char16_t* out) {
-  char16_t* const start = out;
+// Converts the front of a piece of the file to units at `out`, as the entry
+// box would hold them: each line break a CR LF. Unless the piece is the
+// `last`, it stops short of a sequence that the next piece may finish.
+// Returns how many bytes it took; `start` is where the text starts. No
+// byte gives more than two units (an LF becomes CR LF), and up to kBlock
+// more may be written.
+size_t WidenPiece(std::string_view bytes, bool last, const char16_t* start,
+                  char16_t*& out) {
   const auto* const in = reinterpret_cast<const unsigned char*>(bytes.data());
   const size_t size = bytes.size();
-  for (size_t i = 0; i < size;) {
+  size_t i = 0;
+  while (i < size) {
     const unsigned char lead = in[i];
     if (lead == '\n') {
       if (out == start || out[-1] != u'\r') *out++ = u'\r';
@@ -178,6 +147,8 @@ std::u16string_view EntryText(std::string_view bytes, char16_t* out) {
       const size_t ascii = WidenAscii(bytes.data() + i, size - i, out);
       i += ascii;
       out += ascii;
+    } else if (!last && size - i < 4) {
+      break;  // the sequence may go on in the next piece
     } else if ((lead & 0xF0) == 0xE0 && size - i >= 3 &&
                IsContinuation(in[i + 1]) && IsContinuation(in[i + 2]) &&
                (lead != 0xE0 || in[i + 1] >= 0xA0) &&  // not overlong
@@ -190,9 +161,31 @@ std::u16string_view EntryText(std::string_view bytes, char16_t* out) {
       out = PutUtf16(DecodeOne(bytes, i), out);
     }
   }
-  std::u16string_view text(start, static_cast<size_t>(out - start));
+  return i;
+}
+
+// The file as the entry box would hold it, written to out, which has room
+// for two units a byte and kBlock more; no line break after the last line,
+// which would add an empty entry. False when the file cannot be read.
+bool ReadEntryText(FILE* file, size_t size, char16_t* out,
+                   std::u16string_view& text) {
+  static char piece[kPieceBytes];
+  const char16_t* const start = out;
+  size_t held = 0;  // bytes at the front of piece, not yet converted
+  for (size_t read = 0; read < size || held > 0;) {
+    // Never past the size the buffer was made for, even if the file grows.
+    const size_t got = std::fread(
+        piece + held, 1, std::min(kPieceBytes - held, size - read), file);
+    if (got == 0 && read < size) return false;
+    read += got;
+    held += got;
+    const size_t taken = WidenPiece({piece, held}, read == size, start, out);
+    held -= taken;
+    std::memmove(piece, piece + taken, held);
+  }
+  text = {start, static_cast<size_t>(out - start)};
   if (text.ends_with(u"\r\n")) text.remove_suffix(2);
-  return text;
+  return true;
 }
 
 // How many of the units at `in` (of which `left` remain) are ASCII, all of
@@ -259,27 +252,41 @@ char* EncodeUtf8(std::u16string_view text, char* out) {
   return out;
 }
 
-// Writes the text to the file as UTF-8, in one write.
+// Writes the text to the file as UTF-8.
 bool WriteUtf8(const char* path, std::u16string_view text) {
-  const auto bytes = Buffer<char>(3 * text.size() + kBlock);
-  const auto size =
-      static_cast<size_t>(EncodeUtf8(text, bytes.get()) - bytes.get());
-  std::unique_ptr<FILE, int (*)(FILE*)> file(std::fopen(path, "wb"),
-                                             &std::fclose);
-  return file && std::fwrite(bytes.get(), 1, size, file.get()) == size &&
-         std::fflush(file.get()) == 0;
+  static char piece[3 * kPieceUnits + kBlock];
+  const File file = OpenFile(path, "wb");
+  if (!file) return false;
+  while (!text.empty()) {
+    size_t units = std::min(kPieceUnits, text.size());
+    // A surrogate pair stays in one piece.
+    if (units < text.size() && text[units - 1] >= 0xD800 &&
+        text[units - 1] < 0xDC00) {
+      --units;
+    }
+    const auto size =
+        static_cast<size_t>(EncodeUtf8(text.substr(0, units), piece) - piece);
+    if (std::fwrite(piece, 1, size, file.get()) != size) return false;
+    text.remove_prefix(units);
+  }
+  return std::fflush(file.get()) == 0;
 }
 
 // Reads the file into the session; false, with a message, when it cannot.
 bool AddFile(const char* path, DrawSession& session) {
-  FileBytes file;
-  if (!file.Open(path)) {
+  const File file = OpenFile(path, "rb");
+  size_t size = 0;
+  if (!file || !SizeOf(file.get(), size)) {
     std::fprintf(stderr, "cannot read %s\n", path);
     return false;
   }
-  const std::string_view bytes = file.bytes();
-  const auto units = Buffer<char16_t>(2 * bytes.size() + kBlock);
-  if (session.AddLines(EntryText(bytes, units.get())) != AddOutcome::Added) {
+  const auto units = Buffer<char16_t>(2 * size + kBlock);
+  std::u16string_view text;
+  if (!ReadEntryText(file.get(), size, units.get(), text)) {
+    std::fprintf(stderr, "cannot read %s\n", path);
+    return false;
+  }
+  if (session.AddLines(text) != AddOutcome::Added) {
     std::fprintf(stderr, "%s has more than %d names\n", path, kMaxEntries);
     return false;
   }
@@ -288,8 +295,9 @@ bool AddFile(const char* path, DrawSession& session) {
 
 int Run(const char* names_path, const char* output_path) {
 #if defined(__GLIBC__)
-  // Large blocks from the heap, kept when freed: the export then reuses the
-  // pages the text was converted in instead of faulting in fresh ones.
+  // Large blocks from the heap, kept when freed: the draw and the export
+  // then reuse the pages the text was converted in instead of faulting in
+  // fresh ones.
   mallopt(M_MMAP_THRESHOLD, 64 << 20);
   mallopt(M_TRIM_THRESHOLD, 256 << 20);
 #endif

@@ -72,45 +72,42 @@ __m128i Part(const int16_t* row, int q) {
   return _mm_loadu_si128(reinterpret_cast<const __m128i*>(row) + q);
 }
 
-// The last slot of a row of running counts that has not passed rank. The
-// counts only grow along the row, so those above rank are its tail: the
-// first of them, less one.
+// The last slot of a row of running counts that has not passed rank, where
+// the position at rank lies; one position less there, so every count past
+// rank drops by one. The counts only grow along the row, so those past rank
+// are its tail and the slot is the one before. The row's new counts depend
+// on the old ones by a compare and an add alone: the next pick, which
+// waits for them, need not wait for the slot to be found.
 template <int32_t kLength>
-int32_t LastAtMost(const int16_t* row, int32_t rank) {
+int32_t TakeFromRow(int16_t* row, int32_t rank) {
   const __m128i r = _mm_set1_epi16(static_cast<int16_t>(rank));
   uint64_t above = uint64_t{1} << kLength;
   for (int q = 0; q < kLength / 8; q += 2) {
-    const __m128i bytes = _mm_packs_epi16(_mm_cmpgt_epi16(Part(row, q), r),
-                                          _mm_cmpgt_epi16(Part(row, q + 1), r));
-    above |= static_cast<uint64_t>(_mm_movemask_epi8(bytes)) << (8 * q);
+    const __m128i low = Part(row, q);
+    const __m128i high = Part(row, q + 1);
+    const __m128i low_above = _mm_cmpgt_epi16(low, r);
+    const __m128i high_above = _mm_cmpgt_epi16(high, r);
+    auto* to = reinterpret_cast<__m128i*>(row) + q;
+    _mm_storeu_si128(to, _mm_add_epi16(low, low_above));  // all ones: -1
+    _mm_storeu_si128(to + 1, _mm_add_epi16(high, high_above));
+    above |= static_cast<uint64_t>(
+                 _mm_movemask_epi8(_mm_packs_epi16(low_above, high_above)))
+             << (8 * q);
   }
   return std::countr_zero(above) - 1;
 }
-
-// One position less in the slot `taken`: every running count after it
-// drops by one.
-template <int32_t kLength>
-void TakeOneAfter(int16_t* row, int32_t taken) {
-  const __m128i t = _mm_set1_epi16(static_cast<int16_t>(taken));
-  __m128i slot = _mm_setr_epi16(0, 1, 2, 3, 4, 5, 6, 7);
-  for (int q = 0; q < kLength / 8; ++q) {
-    const __m128i after = _mm_cmpgt_epi16(slot, t);  // all ones: minus one
-    _mm_storeu_si128(reinterpret_cast<__m128i*>(row) + q,
-                     _mm_add_epi16(Part(row, q), after));
-    slot = _mm_add_epi16(slot, _mm_set1_epi16(8));
-  }
-}
 #else
 template <int32_t kLength>
-int32_t LastAtMost(const int16_t* row, int32_t rank) {
+int32_t TakeFromRow(int16_t* row, int32_t rank) {
   int32_t at_most = 0;
-  for (int32_t j = 0; j < kLength; ++j) at_most += row[j] <= rank;
+  for (int32_t j = 0; j < kLength; ++j) {
+    if (row[j] > rank) {
+      --row[j];
+    } else {
+      ++at_most;
+    }
+  }
   return at_most - 1;
-}
-
-template <int32_t kLength>
-void TakeOneAfter(int16_t* row, int32_t taken) {
-  for (int32_t j = 0; j < kLength; ++j) row[j] -= j > taken;
 }
 #endif
 
@@ -142,14 +139,13 @@ PositionPicker::PositionPicker(int32_t count) : remaining_(count) {
 
 int32_t PositionPicker::Take(int32_t rank) {
   assert(rank >= 0 && rank < remaining_);
-  const int32_t block = LastAtMost<kBlocks>(block_starts_.data(), rank);
+  // A slot at or below rank keeps its count, so it can be read after.
+  const int32_t block = TakeFromRow<kBlocks>(block_starts_.data(), rank);
   rank -= block_starts_[static_cast<size_t>(block)];
-  TakeOneAfter<kBlocks>(block_starts_.data(), block);
   int16_t* row =
       word_starts_.data() + static_cast<ptrdiff_t>(block * kWordsPerBlock);
-  const int32_t word_in_block = LastAtMost<kWordsPerBlock>(row, rank);
+  const int32_t word_in_block = TakeFromRow<kWordsPerBlock>(row, rank);
   rank -= row[word_in_block];
-  TakeOneAfter<kWordsPerBlock>(row, word_in_block);
   const int32_t word = block * kWordsPerBlock + word_in_block;
   uint64_t& bits = words_[static_cast<size_t>(word)];
   const int32_t bit = SelectBit(bits, rank);
