@@ -126,6 +126,18 @@ char32_t DecodeOne(std::string_view in, size_t& i) {
   return c;
 }
 
+// The unit of the three-byte sequence (most of Japanese) in the low three
+// bytes of w, first byte lowest; 0 when they hold none, U+0000 being one
+// byte.
+char16_t ThreeByteUnit(uint32_t w) {
+  if ((w & 0xC0C0F0) != 0x8080E0) return 0;  // not a lead and two trailers
+  const auto c = static_cast<char16_t>((w & 0x0F) << 12 | (w >> 2 & 0x0FC0) |
+                                       (w >> 16 & 0x3F));
+  const bool overlong = c < 0x800;
+  const bool surrogate = (c & 0xF800) == 0xD800;
+  return overlong || surrogate ? 0 : c;
+}
+
 // Converts the front of a piece of the file to units at `out`, as the entry
 // box would hold them: each line break a CR LF. Unless the piece is the
 // `last`, it stops short of a sequence that the next piece may finish.
@@ -136,8 +148,11 @@ size_t WidenPiece(std::string_view bytes, bool last, const char16_t* start,
                   char16_t*& out) {
   const auto* const in = reinterpret_cast<const unsigned char*>(bytes.data());
   const size_t size = bytes.size();
+  // Up to here every sequence is whole in the piece; past it, one may go on
+  // in the next piece, and only the last piece is read to its end.
+  const size_t whole = size < 4 ? 0 : size - 3;
   size_t i = 0;
-  while (i < size) {
+  while (i < (last ? size : whole)) {
     const unsigned char lead = in[i];
     if (lead == '\n') {
       if (out == start || out[-1] != u'\r') *out++ = u'\r';
@@ -147,15 +162,12 @@ size_t WidenPiece(std::string_view bytes, bool last, const char16_t* start,
       const size_t ascii = WidenAscii(bytes.data() + i, size - i, out);
       i += ascii;
       out += ascii;
-    } else if (!last && size - i < 4) {
-      break;  // the sequence may go on in the next piece
-    } else if ((lead & 0xF0) == 0xE0 && size - i >= 3 &&
-               IsContinuation(in[i + 1]) && IsContinuation(in[i + 2]) &&
-               (lead != 0xE0 || in[i + 1] >= 0xA0) &&  // not overlong
-               (lead != 0xED || in[i + 1] < 0xA0)) {   // not a surrogate
-      // Three bytes, as most Japanese is: decoded here, the rest below.
-      *out++ = static_cast<char16_t>(
-          (lead & 0x0F) << 12 | (in[i + 1] & 0x3F) << 6 | (in[i + 2] & 0x3F));
+    } else if (const char16_t c = i < whole
+                                      ? ThreeByteUnit(lead | in[i + 1] << 8 |
+                                                      uint32_t{in[i + 2]} << 16)
+                                      : 0;
+               c != 0) {
+      *out++ = c;
       i += 3;
     } else {
       out = PutUtf16(DecodeOne(bytes, i), out);
@@ -216,11 +228,29 @@ size_t NarrowAscii(const char16_t* in, size_t left, char* out) {
   return done;
 }
 
+// Writes the three bytes of c, from U+0800 up, at out; the byte after them
+// may be overwritten.
+char* PutThreeBytes(char32_t c, char* out) {
+  const uint32_t bytes = 0x8080E0 | c >> 12 | (c << 2 & 0x3F00) |
+                         (c << 16 & 0x3F0000);  // first byte lowest
+  if constexpr (std::endian::native == std::endian::little) {
+    std::memcpy(out, &bytes, 4);  // one store for three bytes
+  } else {
+    for (int k = 0; k < 3; ++k) out[k] = static_cast<char>(bytes >> (8 * k));
+  }
+  return out + 3;
+}
+
 // The text as UTF-8 at out, which needs three bytes a unit and kBlock more;
 // returns where it ends. Half a surrogate pair is written as U+FFFD.
 char* EncodeUtf8(std::u16string_view text, char* out) {
   for (size_t i = 0; i < text.size();) {
     char32_t c = text[i];
+    if (c >= 0x800 && (c & 0xF800) != 0xD800) {  // most of Japanese
+      out = PutThreeBytes(c, out);
+      ++i;
+      continue;
+    }
     if (c < 0x80) {
       const size_t ascii = NarrowAscii(text.data() + i, text.size() - i, out);
       i += ascii;
@@ -233,21 +263,16 @@ char* EncodeUtf8(std::u16string_view text, char* out) {
       *out++ = static_cast<char>(0x80 | (c & 0x3F));
       continue;
     }
-    if (c >= 0xD800 && c < 0xE000) {
-      if (c < 0xDC00 && i < text.size() && text[i] >= 0xDC00 &&
-          text[i] < 0xE000) {
-        c = 0x10000 + ((c - 0xD800) << 10) + (text[i++] - 0xDC00);
-        *out++ = static_cast<char>(0xF0 | c >> 18);
-        *out++ = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-        *out++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-        *out++ = static_cast<char>(0x80 | (c & 0x3F));
-        continue;
-      }
-      c = kReplacement;  // half a pair
+    if (c < 0xDC00 && i < text.size() && text[i] >= 0xDC00 &&
+        text[i] < 0xE000) {
+      c = 0x10000 + ((c - 0xD800) << 10) + (text[i++] - 0xDC00);
+      *out++ = static_cast<char>(0xF0 | c >> 18);
+      *out++ = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
+      *out++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+      *out++ = static_cast<char>(0x80 | (c & 0x3F));
+      continue;
     }
-    *out++ = static_cast<char>(0xE0 | c >> 12);
-    *out++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    *out++ = static_cast<char>(0x80 | (c & 0x3F));
+    out = PutThreeBytes(kReplacement, out);  // half a pair
   }
   return out;
 }
