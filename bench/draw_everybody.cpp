@@ -64,7 +64,8 @@ bool SizeOf(FILE* file, size_t& size) {
 // How many of the bytes at `in` (of which `left` remain) are ASCII other
 // than LF, all of them copied to `out` as units; up to kBlock more units
 // past those may be written.
-size_t WidenAscii(const char* in, size_t left, char16_t* out) {
+[[gnu::always_inline]] inline size_t WidenAscii(const char* in, size_t left,
+                                                char16_t* out) {
   size_t done = 0;
 #if defined(__SSE2__)
   const __m128i zero = _mm_setzero_si128();
@@ -128,7 +129,7 @@ char32_t DecodeOne(std::string_view in, size_t& i) {
 
 // The unit of the three-byte sequence (most of Japanese) in the low three
 // bytes of w, first byte lowest; 0 when they hold none, U+0000 being one
-// byte.
+// byte, or when w is 0.
 char16_t ThreeByteUnit(uint32_t w) {
   if ((w & 0xC0C0F0) != 0x8080E0) return 0;  // not a lead and two trailers
   const auto c = static_cast<char16_t>((w & 0x0F) << 12 | (w >> 2 & 0x0FC0) |
@@ -145,34 +146,40 @@ char16_t ThreeByteUnit(uint32_t w) {
 // byte gives more than two units (an LF becomes CR LF), and up to kBlock
 // more may be written.
 size_t WidenPiece(std::string_view bytes, bool last, const char16_t* start,
-                  char16_t*& out) {
+                  char16_t*& out_end) {
   const auto* const in = reinterpret_cast<const unsigned char*>(bytes.data());
   const size_t size = bytes.size();
-  // Up to here every sequence is whole in the piece; past it, one may go on
-  // in the next piece, and only the last piece is read to its end.
+  // Up to here every sequence is whole in the piece, and four bytes can be
+  // read at once; past it, one may go on in the next piece, and only the
+  // last piece is read to its end.
   const size_t whole = size < 4 ? 0 : size - 3;
+  const size_t end = last ? size : whole;
+  char16_t* out = out_end;
   size_t i = 0;
-  while (i < (last ? size : whole)) {
+  while (i < end) {
     const unsigned char lead = in[i];
-    if (lead == '\n') {
-      if (out == start || out[-1] != u'\r') *out++ = u'\r';
-      *out++ = u'\n';
-      ++i;
-    } else if (lead < 0x80) {
+    if (lead >= 0x80) {
+      const uint32_t four = i < whole
+                                ? in[i] | in[i + 1] << 8 | in[i + 2] << 16 |
+                                      uint32_t{in[i + 3]} << 24
+                                : 0;
+      if (const char16_t c = ThreeByteUnit(four); c != 0) {
+        *out++ = c;
+        i += 3;
+      } else {
+        out = PutUtf16(DecodeOne(bytes, i), out);
+      }
+    } else if (lead != '\n') {
       const size_t ascii = WidenAscii(bytes.data() + i, size - i, out);
       i += ascii;
       out += ascii;
-    } else if (const char16_t c = i < whole
-                                      ? ThreeByteUnit(lead | in[i + 1] << 8 |
-                                                      uint32_t{in[i + 2]} << 16)
-                                      : 0;
-               c != 0) {
-      *out++ = c;
-      i += 3;
     } else {
-      out = PutUtf16(DecodeOne(bytes, i), out);
+      if (out == start || out[-1] != u'\r') *out++ = u'\r';
+      *out++ = u'\n';
+      ++i;
     }
   }
+  out_end = out;
   return i;
 }
 
@@ -203,7 +210,8 @@ bool ReadEntryText(FILE* file, size_t size, char16_t* out,
 // How many of the units at `in` (of which `left` remain) are ASCII, all of
 // them copied to `out` as bytes; up to kBlock more bytes past those may be
 // written.
-size_t NarrowAscii(const char16_t* in, size_t left, char* out) {
+[[gnu::always_inline]] inline size_t NarrowAscii(const char16_t* in,
+                                                 size_t left, char* out) {
   size_t done = 0;
 #if defined(__SSE2__)
   const __m128i past_ascii = _mm_set1_epi16(static_cast<int16_t>(0xFF80));
@@ -244,35 +252,33 @@ char* PutThreeBytes(char32_t c, char* out) {
 // The text as UTF-8 at out, which needs three bytes a unit and kBlock more;
 // returns where it ends. Half a surrogate pair is written as U+FFFD.
 char* EncodeUtf8(std::u16string_view text, char* out) {
-  for (size_t i = 0; i < text.size();) {
-    char32_t c = text[i];
+  const char16_t* in = text.data();
+  const char16_t* const end = in + text.size();
+  while (in < end) {
+    char32_t c = *in;
     if (c >= 0x800 && (c & 0xF800) != 0xD800) {  // most of Japanese
       out = PutThreeBytes(c, out);
-      ++i;
-      continue;
-    }
-    if (c < 0x80) {
-      const size_t ascii = NarrowAscii(text.data() + i, text.size() - i, out);
-      i += ascii;
+      ++in;
+    } else if (c < 0x80) {
+      const size_t ascii = NarrowAscii(in, static_cast<size_t>(end - in), out);
+      in += ascii;
       out += ascii;
-      continue;
-    }
-    ++i;
-    if (c < 0x800) {
+    } else if (c < 0x800) {
       *out++ = static_cast<char>(0xC0 | c >> 6);
       *out++ = static_cast<char>(0x80 | (c & 0x3F));
-      continue;
-    }
-    if (c < 0xDC00 && i < text.size() && text[i] >= 0xDC00 &&
-        text[i] < 0xE000) {
-      c = 0x10000 + ((c - 0xD800) << 10) + (text[i++] - 0xDC00);
+      ++in;
+    } else if (c < 0xDC00 && end - in >= 2 && in[1] >= 0xDC00 &&
+               in[1] < 0xE000) {
+      c = 0x10000 + ((c - 0xD800) << 10) + (in[1] - 0xDC00);
       *out++ = static_cast<char>(0xF0 | c >> 18);
       *out++ = static_cast<char>(0x80 | ((c >> 12) & 0x3F));
       *out++ = static_cast<char>(0x80 | ((c >> 6) & 0x3F));
       *out++ = static_cast<char>(0x80 | (c & 0x3F));
-      continue;
+      in += 2;
+    } else {
+      out = PutThreeBytes(kReplacement, out);  // half a pair
+      ++in;
     }
-    out = PutThreeBytes(kReplacement, out);  // half a pair
   }
   return out;
 }
