@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# The whole-job program converts UTF-8 to UTF-16 and back itself, a piece
+# and a register at a time: every name of a file with every kind of
+# sequence, and sequences across the pieces, must come back once, each line
+# ended by CR LF, with U+FFFD for each byte that starts no valid sequence.
+#   check_draw_everybody.sh PROGRAM
+set -euo pipefail
+program="$1"
+work="$(mktemp -d)"
+trap 'rm -rf "$work"' EXIT
+export LC_ALL=C
+
+fffd=$'\xef\xbf\xbd'
+repeat() { local i; for ((i = 0; i < $2; ++i)); do printf '%s' "$1"; done; }
+
+# A name in the file, then the name that must come back. Every name is an
+# even number of UTF-16 units long, so that each starts on an even place of
+# the output: the cuts between its pieces, on even places too, then fall
+# inside the surrogate pairs of the name that puts them on odd places.
+cases=(
+  'plain!' 'plain!'
+  '参加者 No.00001' '参加者 No.00001'
+  'あいうえおかきくけこさしすせそたちつてと' 'あいうえおかきくけこさしすせそたちつてと'
+  'aあbいcうdえ' 'aあbいcうdえ'
+  'é ß ü!' 'é ß ü!'
+  '😀𠀋 x' '😀𠀋 x'
+  $'\xe0\xa0\x80\xed\x9f\xbf\xee\x80\x80\xef\xbf\xbf' $'\xe0\xa0\x80\xed\x9f\xbf\xee\x80\x80\xef\xbf\xbf'
+  $'あいう\xed\xa0\x80えお' "あいう$fffd$fffd${fffd}えお"
+  $'かき\xe0\x80\x80くけこ' "かき$fffd$fffd${fffd}くけこ"
+  $'\x80\xff\xc0\xafzz' "$fffd$fffd$fffd${fffd}zz"
+  "$(repeat 'a' 65530)あい" "$(repeat 'a' 65530)あい"
+  "a$(repeat '😀' 10000)b" "a$(repeat '😀' 10000)b"
+  "$(repeat '山' 20000)" "$(repeat '山' 20000)"
+)
+: >"$work/names" && : >"$work/expected"
+for ((k = 0; k < ${#cases[@]}; k += 2)); do
+  printf '%s\n' "${cases[k]}" >>"$work/names"
+  printf '%s\n' "${cases[k + 1]}" >>"$work/expected"
+done
+printf 'crlf\r\nlast' >>"$work/names"  # a CR LF line, and no break at the end
+printf 'crlf\nlast\n' >>"$work/expected"
+
+"$program" "$work/names" "$work/out"
+lines="$(wc -l <"$work/expected")"
+if [ "$(grep -c $'\r$' "$work/out")" != "$lines" ] ||
+  [ "$(wc -l <"$work/out")" != "$lines" ]; then
+  echo "not every line of the output ends in CR LF" >&2
+  exit 1
+fi
+if ! cmp -s <(tr -d '\r' <"$work/out" | sort) <(sort "$work/expected"); then
+  echo "the names that came back differ from those that went in:" >&2
+  diff <(tr -d '\r' <"$work/out" | sort | cut -c1-60) \
+    <(sort "$work/expected" | cut -c1-60) >&2 || true
+  exit 1
+fi
