@@ -18,26 +18,15 @@
 #if defined(__SSE2__)
 #include <emmintrin.h>
 #endif
-// Runs of Japanese characters are converted a register at a time where the
-// processor can shuffle bytes (SSSE3, on nearly every x86 processor since
-// 2006); the program asks at run time, so it runs on the others too.
-#if defined(__SSE2__) && defined(__GNUC__)
-#define LOTWHEEL_SHUFFLES 1
-#include <tmmintrin.h>
-#if __has_include(<sys/platform/x86.h>)
-#include <sys/platform/x86.h>
-#endif
-#endif
 
 namespace lotwheel {
 namespace {
 
 constexpr char16_t kReplacement = u'\uFFFD';
-// The conversions below store a whole register of units or bytes wherever
-// they write, and count only what is valid: every buffer they write has
-// this much room, in units or bytes, past its end.
-constexpr size_t kSlack = 32;
-constexpr size_t kVectorBytes = 16;
+// The conversions below store a whole block of this many units or bytes
+// wherever they write, and count only what is valid: every buffer they
+// write has this much room past its end.
+constexpr size_t kBlock = 16;
 
 // The file goes in, and the export out, a piece at a time through a small
 // buffer that stays in the cache: a buffer the size of the file would cost
@@ -73,7 +62,7 @@ bool SizeOf(FILE* file, size_t& size) {
 }
 
 // How many of the bytes at `in` (of which `left` remain) are ASCII other
-// than LF, all of them copied to `out` as units; up to kSlack more units
+// than LF, all of them copied to `out` as units; up to kBlock more units
 // past those may be written.
 [[gnu::always_inline]] inline size_t WidenAscii(const char* in, size_t left,
                                                 char16_t* out) {
@@ -81,7 +70,7 @@ bool SizeOf(FILE* file, size_t& size) {
 #if defined(__SSE2__)
   const __m128i zero = _mm_setzero_si128();
   const __m128i line_feed = _mm_set1_epi8('\n');
-  for (; left - done >= kVectorBytes; done += kVectorBytes) {
+  for (; left - done >= kBlock; done += kBlock) {
     const __m128i bytes =
         _mm_loadu_si128(reinterpret_cast<const __m128i*>(in + done));
     auto* to = reinterpret_cast<__m128i*>(out + done);
@@ -138,94 +127,6 @@ char32_t DecodeOne(std::string_view in, size_t& i) {
   return c;
 }
 
-#if defined(LOTWHEEL_SHUFFLES)
-bool CanShuffleBytes() {
-#if defined(CPU_FEATURE_ACTIVE)
-  return CPU_FEATURE_ACTIVE(SSSE3);  // known to the C library already
-#else
-  return __builtin_cpu_supports("ssse3");
-#endif
-}
-const bool kShuffles = CanShuffleBytes();
-
-// How many three-byte sequences in a row, up to five, start at `in`, each
-// decoded to a unit at `out`; 16 bytes are read and 8 units written.
-[[gnu::target("ssse3")]] size_t WidenThreeByteRun(const unsigned char* in,
-                                                  char16_t* out) {
-  const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in));
-  const auto leads = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(
-      _mm_and_si128(bytes, _mm_set1_epi8(static_cast<char>(0xF0))),
-      _mm_set1_epi8(static_cast<char>(0xE0)))));
-  const auto trailers = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(
-      _mm_and_si128(bytes, _mm_set1_epi8(static_cast<char>(0xC0))),
-      _mm_set1_epi8(static_cast<char>(0x80)))));
-  constexpr unsigned kLeads = 0x1249;     // bytes 0, 3, 6, 9 and 12
-  constexpr unsigned kTrailers = 0x6DB6;  // the two after each
-  const unsigned wrong = (kLeads & ~leads) | (kTrailers & ~trailers);
-  size_t run = static_cast<size_t>(std::countr_zero(wrong | 1u << 15)) / 3;
-  if (run == 0) return 0;
-  // Each unit's last two bytes, and its first, in a 16-bit lane.
-  const __m128i low = _mm_shuffle_epi8(
-      bytes,
-      _mm_setr_epi8(2, 1, 5, 4, 8, 7, 11, 10, 14, 13, -1, -1, -1, -1, -1, -1));
-  const __m128i high =
-      _mm_shuffle_epi8(bytes, _mm_setr_epi8(0, -1, 3, -1, 6, -1, 9, -1, 12, -1,
-                                            -1, -1, -1, -1, -1, -1));
-  const __m128i units = _mm_or_si128(
-      _mm_or_si128(
-          _mm_slli_epi16(_mm_and_si128(high, _mm_set1_epi16(0x0F)), 12),
-          _mm_and_si128(_mm_srli_epi16(low, 2), _mm_set1_epi16(0x0FC0))),
-      _mm_and_si128(low, _mm_set1_epi16(0x3F)));
-  // Overlong (below U+0800) or a surrogate: the run ends before it.
-  const __m128i top =
-      _mm_and_si128(units, _mm_set1_epi16(static_cast<int16_t>(0xF800)));
-  const auto bad = static_cast<unsigned>(_mm_movemask_epi8(_mm_or_si128(
-      _mm_cmpeq_epi16(top, _mm_setzero_si128()),
-      _mm_cmpeq_epi16(top, _mm_set1_epi16(static_cast<int16_t>(0xD800))))));
-  run = std::min(run, static_cast<size_t>(std::countr_zero(bad)) / 2);
-  _mm_storeu_si128(reinterpret_cast<__m128i*>(out), units);
-  return run;
-}
-
-// How many units in a row, up to eight, from U+0800 up and not surrogates,
-// start at `in`, their three bytes each written at `out`; 8 units are read
-// and 24 bytes written.
-[[gnu::target("ssse3")]] size_t NarrowThreeByteRun(const char16_t* in,
-                                                   char* out) {
-  const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i*>(in));
-  const __m128i top =
-      _mm_and_si128(units, _mm_set1_epi16(static_cast<int16_t>(0xF800)));
-  const auto other = static_cast<unsigned>(_mm_movemask_epi8(_mm_or_si128(
-      _mm_cmpeq_epi16(top, _mm_setzero_si128()),
-      _mm_cmpeq_epi16(top, _mm_set1_epi16(static_cast<int16_t>(0xD800))))));
-  const auto run = static_cast<size_t>(std::countr_zero(other | 1u << 16)) / 2;
-  if (run == 0) return 0;
-  const __m128i first =
-      _mm_or_si128(_mm_srli_epi16(units, 12), _mm_set1_epi16(0xE0));
-  const __m128i second = _mm_or_si128(
-      _mm_and_si128(_mm_srli_epi16(units, 6), _mm_set1_epi16(0x3F)),
-      _mm_set1_epi16(0x80));
-  const __m128i third = _mm_or_si128(_mm_and_si128(units, _mm_set1_epi16(0x3F)),
-                                     _mm_set1_epi16(0x80));
-  // Bytes 0-7 the first byte of each unit, 8-15 the second; then the third.
-  const __m128i firsts = _mm_packus_epi16(first, second);
-  const __m128i thirds = _mm_packus_epi16(third, third);
-  const __m128i head = _mm_or_si128(
-      _mm_shuffle_epi8(firsts, _mm_setr_epi8(0, 8, -1, 1, 9, -1, 2, 10, -1, 3,
-                                             11, -1, 4, 12, -1, 5)),
-      _mm_shuffle_epi8(thirds, _mm_setr_epi8(-1, -1, 0, -1, -1, 1, -1, -1, 2,
-                                             -1, -1, 3, -1, -1, 4, -1)));
-  const __m128i tail = _mm_or_si128(
-      _mm_shuffle_epi8(firsts, _mm_setr_epi8(13, -1, 6, 14, -1, 7, 15, -1, -1,
-                                             -1, -1, -1, -1, -1, -1, -1)),
-      _mm_shuffle_epi8(thirds, _mm_setr_epi8(-1, 5, -1, -1, 6, -1, -1, 7, -1,
-                                             -1, -1, -1, -1, -1, -1, -1)));
-  _mm_storeu_si128(reinterpret_cast<__m128i*>(out), head);
-  _mm_storel_epi64(reinterpret_cast<__m128i*>(out + 16), tail);
-  return run;
-}
-#endif
-
 // The unit of the three-byte sequence (most of Japanese) in the low three
 // bytes of w, first byte lowest; 0 when they hold none, U+0000 being one
 // byte, or when w is 0.
@@ -242,7 +143,7 @@ char16_t ThreeByteUnit(uint32_t w) {
 // box would hold them: each line break a CR LF. Unless the piece is the
 // `last`, it stops short of a sequence that the next piece may finish.
 // Returns how many bytes it took; `start` is where the text starts. No
-// byte gives more than two units (an LF becomes CR LF), and up to kSlack
+// byte gives more than two units (an LF becomes CR LF), and up to kBlock
 // more may be written.
 size_t WidenPiece(std::string_view bytes, bool last, const char16_t* start,
                   char16_t*& out_end) {
@@ -258,15 +159,6 @@ size_t WidenPiece(std::string_view bytes, bool last, const char16_t* start,
   while (i < end) {
     const unsigned char lead = in[i];
     if (lead >= 0x80) {
-#if defined(LOTWHEEL_SHUFFLES)
-      if (kShuffles && size - i >= kVectorBytes) {
-        if (const size_t run = WidenThreeByteRun(in + i, out); run > 0) {
-          out += run;
-          i += 3 * run;
-          continue;
-        }
-      }
-#endif
       const uint32_t four = i < whole
                                 ? in[i] | in[i + 1] << 8 | in[i + 2] << 16 |
                                       uint32_t{in[i + 3]} << 24
@@ -292,7 +184,7 @@ size_t WidenPiece(std::string_view bytes, bool last, const char16_t* start,
 }
 
 // The file as the entry box would hold it, written to out, which has room
-// for two units a byte and kSlack more; no line break after the last line,
+// for two units a byte and kBlock more; no line break after the last line,
 // which would add an empty entry. False when the file cannot be read.
 bool ReadEntryText(FILE* file, size_t size, char16_t* out,
                    std::u16string_view& text) {
@@ -316,7 +208,7 @@ bool ReadEntryText(FILE* file, size_t size, char16_t* out,
 }
 
 // How many of the units at `in` (of which `left` remain) are ASCII, all of
-// them copied to `out` as bytes; up to kSlack more bytes past those may be
+// them copied to `out` as bytes; up to kBlock more bytes past those may be
 // written.
 [[gnu::always_inline]] inline size_t NarrowAscii(const char16_t* in,
                                                  size_t left, char* out) {
@@ -324,7 +216,7 @@ bool ReadEntryText(FILE* file, size_t size, char16_t* out,
 #if defined(__SSE2__)
   const __m128i past_ascii = _mm_set1_epi16(static_cast<int16_t>(0xFF80));
   const __m128i zero = _mm_setzero_si128();
-  constexpr size_t kUnits = kVectorBytes / 2;
+  constexpr size_t kUnits = kBlock / 2;
   for (; left - done >= kUnits; done += kUnits) {
     const __m128i units =
         _mm_loadu_si128(reinterpret_cast<const __m128i*>(in + done));
@@ -357,7 +249,7 @@ char* PutThreeBytes(char32_t c, char* out) {
   return out + 3;
 }
 
-// The text as UTF-8 at out, which needs three bytes a unit and kSlack more;
+// The text as UTF-8 at out, which needs three bytes a unit and kBlock more;
 // returns where it ends. Half a surrogate pair is written as U+FFFD.
 char* EncodeUtf8(std::u16string_view text, char* out) {
   const char16_t* in = text.data();
@@ -365,14 +257,6 @@ char* EncodeUtf8(std::u16string_view text, char* out) {
   while (in < end) {
     char32_t c = *in;
     if (c >= 0x800 && (c & 0xF800) != 0xD800) {  // most of Japanese
-#if defined(LOTWHEEL_SHUFFLES)
-      if (kShuffles && end - in >= 8) {
-        const size_t run = NarrowThreeByteRun(in, out);
-        in += run;
-        out += 3 * run;
-        continue;
-      }
-#endif
       out = PutThreeBytes(c, out);
       ++in;
     } else if (c < 0x80) {
@@ -401,7 +285,7 @@ char* EncodeUtf8(std::u16string_view text, char* out) {
 
 // Writes the text to the file as UTF-8.
 bool WriteUtf8(const char* path, std::u16string_view text) {
-  static char piece[3 * kPieceUnits + kSlack];
+  static char piece[3 * kPieceUnits + kBlock];
   const File file = OpenFile(path, "wb");
   if (!file) return false;
   while (!text.empty()) {
@@ -427,7 +311,7 @@ bool AddFile(const char* path, DrawSession& session) {
     std::fprintf(stderr, "cannot read %s\n", path);
     return false;
   }
-  const auto units = Buffer<char16_t>(2 * size + kSlack);
+  const auto units = Buffer<char16_t>(2 * size + kBlock);
   std::u16string_view text;
   if (!ReadEntryText(file.get(), size, units.get(), text)) {
     std::fprintf(stderr, "cannot read %s\n", path);
