@@ -12,9 +12,6 @@ namespace lotwheel {
 
 class PositionPicker final {
  public:
-  // Blocks of 32 words of 64 positions: enough for 32,767.
-  static constexpr int32_t kBlocks = 16;
-
   // All positions 0..count-1 start out remaining; count is at most 32,767.
   explicit PositionPicker(int32_t count);
 
@@ -26,25 +23,29 @@ class PositionPicker final {
   // Calls visit(position) for every position still remaining, in order.
   template <typename Visit>
   void ForEachRemaining(Visit visit) const {
-    for (size_t w = 0; w < words_.size(); ++w) {
-      for (uint64_t bits = words_[w]; bits != 0; bits &= bits - 1) {
-        visit(static_cast<int32_t>(w * 64) + std::countr_zero(bits));
+    for (size_t b = 0; b < bytes_.size(); ++b) {
+      for (unsigned bits = bytes_[b]; bits != 0; bits &= bits - 1) {
+        visit(static_cast<int32_t>(b * 8) + std::countr_zero(bits));
       }
     }
   }
 
+  // Each node of the tree has this many children, and the tree this many
+  // levels of nodes above the bytes of positions.
+  static constexpr int32_t kFanOut = 8;
+  static constexpr int32_t kLevels = 4;
+
  private:
-  // Positions are kept as bits, 64 to a word, and the words in blocks of
-  // 32. Two levels of running counts find the word: block_starts_[b]
-  // counts the remaining positions in the blocks before b, and
-  // word_starts_[b * 32 + w] those in block b's words before w. Slots past
-  // the end hold the total of their level, so they are never chosen. A pick
-  // compares and updates one row of counts at each level, a few vector
-  // instructions without a branch, where a tree's descent waits for a load
-  // at each of its levels; the picks of a draw then overlap in the core.
-  std::vector<uint64_t> words_;
-  std::array<int16_t, kBlocks> block_starts_{};
-  std::vector<int16_t> word_starts_;
+  // Positions are bits, eight to a byte, and the bytes the leaves of a tree
+  // in which each node has eight children: 8^4 bytes of 8 bits hold 32,768.
+  // Every node keeps a row of eight running counts, the positions remaining
+  // in its children before each one; a child past the end counts as empty,
+  // so its slot holds the node's total and is never chosen. A pick compares
+  // one row with rank at each level and takes one from the counts past it,
+  // all in one vector register without a branch, then finds the bit in its
+  // byte from a table.
+  std::vector<int16_t> rows_;  // the root's row, then each level's in order
+  std::vector<uint8_t> bytes_;
   int32_t remaining_ = 0;
 };
 

@@ -54,9 +54,9 @@ Entries Texts(const std::vector<int>& numbers) {
 }
 
 TEST(DrawEquivalenceTest, FastDrawGivesTheLiteralLists) {
-  // Every size over the first two words of 64 positions, then sizes around
-  // the edges of the picker's blocks of 2,048, up to the limit.
-  std::vector<size_t> sizes{2047, 2048, 2049, 4095, 4096, 4097, 32767};
+  // Every size over the picker's first two nodes of 64 positions, then
+  // sizes around the edges of its nodes of 512 and 4,096, up to the limit.
+  std::vector<size_t> sizes{511, 512, 513, 4095, 4096, 4097, 32767};
   for (size_t n = 1; n <= 130; ++n) sizes.push_back(n);
   for (size_t n : sizes) {
     ScriptedSession f;
