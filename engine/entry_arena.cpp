@@ -14,6 +14,7 @@
 namespace lotwheel {
 namespace {
 
+constexpr size_t kLineBreakSize = 2;  // CR LF
 // Units a block copy moves at once; the text buffer keeps this many units
 // of room past its capacity for the last block.
 constexpr size_t kBlock = 8;
@@ -68,10 +69,11 @@ size_t EntryArena::CountPieces(std::u16string_view text, size_t limit) {
 }
 
 void EntryArena::Append(std::u16string_view text, size_t pieces) {
-  const size_t units = text.size() - (pieces - 1) * 2;
+  const size_t units = text.size() - (pieces - 1) * kLineBreakSize;
   Reserve(units, pieces);
   // From here on nothing allocates, so nothing can fail half way.
   if (starts_.empty()) starts_.push_back(0);
+  [[maybe_unused]] const size_t starts_after = starts_.size() + pieces;
   char16_t* const buffer = text_.get();
   char16_t* out = buffer + text_size_;
   const char16_t* in = text.data();
@@ -98,7 +100,7 @@ void EntryArena::Append(std::u16string_view text, size_t pieces) {
     in += lf + 1;
     out += lf + 1;
     if (in - text.data() >= 2 && in[-2] == u'\r') {
-      out -= 2;
+      out -= kLineBreakSize;
       cut();
     }
   }
@@ -106,13 +108,14 @@ void EntryArena::Append(std::u16string_view text, size_t pieces) {
   for (; in < end; ++in) {
     *out++ = *in;
     if (*in == u'\n' && in != text.data() && in[-1] == u'\r') {
-      out -= 2;
+      out -= kLineBreakSize;
       cut();
     }
   }
   text_size_ = static_cast<size_t>(out - buffer);
   starts_.push_back(static_cast<uint32_t>(text_size_));
-  assert(starts_.size() == Count() + 1 && text_size_ <= text_capacity_);
+  // As many cuts as CountPieces counted, so the reserved room was enough.
+  assert(starts_.size() == starts_after && text_size_ <= text_capacity_);
 }
 
 void EntryArena::Reserve(size_t more, size_t pieces) {

@@ -35,12 +35,34 @@ constexpr int32_t kFanOut = PositionPicker::kFanOut;
 constexpr int32_t kLevels = PositionPicker::kLevels;
 constexpr int32_t kMaxCount = 32767;
 
-// For each level: its nodes, the rows of the levels above it, and the
-// positions in each child of one of its nodes.
-constexpr std::array<int32_t, kLevels> kNodes = {1, 8, 64, 512};
-constexpr std::array<int32_t, kLevels> kFirstRow = {0, 1, 9, 73};
-constexpr int32_t kRows = 585;
-constexpr std::array<int32_t, kLevels> kChildSpan = {4096, 512, 64, 8};
+constexpr int32_t kLeafBits = 8;  // positions in a byte
+
+using PerLevel = std::array<int32_t, kLevels>;
+// For each level: how many nodes it has, how many rows the levels above it
+// hold, and how many positions each child of one of its nodes holds.
+constexpr PerLevel kNodes = [] {
+  PerLevel nodes{};
+  for (int32_t level = 0, n = 1; level < kLevels; ++level, n *= kFanOut) {
+    nodes[static_cast<size_t>(level)] = n;
+  }
+  return nodes;
+}();
+constexpr PerLevel kFirstRow = [] {
+  PerLevel first{};
+  for (size_t level = 1; level < kLevels; ++level) {
+    first[level] = first[level - 1] + kNodes[level - 1];
+  }
+  return first;
+}();
+constexpr int32_t kRows = kFirstRow.back() + kNodes.back();
+constexpr PerLevel kChildSpan = [] {
+  PerLevel span{};
+  for (int32_t level = kLevels - 1, s = kLeafBits; level >= 0;
+       --level, s *= kFanOut) {
+    span[static_cast<size_t>(level)] = s;
+  }
+  return span;
+}();
 static_assert(kChildSpan[0] * kFanOut > kMaxCount);
 
 #if defined(__SSE2__)
@@ -76,7 +98,7 @@ int32_t TakeFromRow(int16_t* row, int32_t rank) {
 
 PositionPicker::PositionPicker(int32_t count)
     : rows_(static_cast<size_t>(kRows * kFanOut)),
-      bytes_(static_cast<size_t>((count + 7) / 8)),
+      bytes_(static_cast<size_t>((count + kLeafBits - 1) / kLeafBits)),
       remaining_(count) {
   assert(count >= 0 && count <= kMaxCount);
   for (size_t level = 0; level < kLevels; ++level) {
@@ -92,9 +114,12 @@ PositionPicker::PositionPicker(int32_t count)
       }
     }
   }
-  for (int32_t b = 0; b < count / 8; ++b) bytes_[static_cast<size_t>(b)] = 0xFF;
-  if (count % 8 != 0)
-    bytes_.back() = static_cast<uint8_t>((1u << (count % 8)) - 1);
+  for (int32_t b = 0; b < count / kLeafBits; ++b) {
+    bytes_[static_cast<size_t>(b)] = 0xFF;
+  }
+  if (count % kLeafBits != 0) {
+    bytes_.back() = static_cast<uint8_t>((1u << (count % kLeafBits)) - 1);
+  }
 }
 
 int32_t PositionPicker::Take(int32_t rank) {
@@ -113,7 +138,7 @@ int32_t PositionPicker::Take(int32_t rank) {
   const int32_t bit = kSelectInByte[bits][static_cast<size_t>(rank)];
   bits = static_cast<uint8_t>(bits & ~(1u << bit));
   --remaining_;
-  return node * 8 + bit;
+  return node * kLeafBits + bit;
 }
 
 }  // namespace lotwheel
