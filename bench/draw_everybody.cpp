@@ -31,7 +31,9 @@ constexpr size_t kBlock = 16;
 // The file goes in, and the export out, a piece at a time through a small
 // buffer that stays in the cache: a buffer the size of the file would cost
 // a fresh page of memory for every 4 KB, which takes longer than the
-// conversion itself.
+// conversion itself. Both come from the heap, whose freed blocks the
+// program keeps: the pages of the one that reads are used again by the
+// entries, and the one that writes uses again those of the text read.
 constexpr size_t kPieceBytes = 1 << 16;
 constexpr size_t kPieceUnits = kPieceBytes / 4;  // three bytes each at most
 
@@ -188,7 +190,8 @@ size_t WidenPiece(std::string_view bytes, bool last, const char16_t* start,
 // which would add an empty entry. False when the file cannot be read.
 bool ReadEntryText(FILE* file, size_t size, char16_t* out,
                    std::u16string_view& text) {
-  static char piece[kPieceBytes];
+  const auto piece_buffer = Buffer<char>(kPieceBytes);
+  char* const piece = piece_buffer.get();
   const char16_t* const start = out;
   size_t held = 0;  // bytes at the front of piece, not yet converted
   for (size_t read = 0; read < size || held > 0;) {
@@ -285,7 +288,8 @@ char* EncodeUtf8(std::u16string_view text, char* out) {
 
 // Writes the text to the file as UTF-8.
 bool WriteUtf8(const char* path, std::u16string_view text) {
-  static char piece[3 * kPieceUnits + kBlock];
+  const auto piece_buffer = Buffer<char>(3 * kPieceUnits + kBlock);
+  char* const piece = piece_buffer.get();
   const File file = OpenFile(path, "wb");
   if (!file) return false;
   while (!text.empty()) {
