@@ -82,9 +82,10 @@ bool SizeOf(FILE* file, size_t& size) {
     // once compared.
     const int stops = _mm_movemask_epi8(
         _mm_or_si128(bytes, _mm_cmpeq_epi8(bytes, line_feed)));
-    if (stops != 0)
+    if (stops != 0) {
       return done + static_cast<size_t>(
                         std::countr_zero(static_cast<unsigned>(stops)));
+    }
   }
 #endif
   for (; done < left; ++done) {
@@ -130,8 +131,8 @@ char32_t DecodeOne(std::string_view in, size_t& i) {
 }
 
 // The unit of the three-byte sequence (most of Japanese) in the low three
-// bytes of w, first byte lowest; 0 when they hold none, U+0000 being one
-// byte, or when w is 0.
+// bytes of w, first byte lowest; 0 when they hold none, which no
+// three-byte sequence can decode to.
 char16_t ThreeByteUnit(uint32_t w) {
   if ((w & 0xC0C0F0) != 0x8080E0) return 0;  // not a lead and two trailers
   const auto c = static_cast<char16_t>((w & 0x0F) << 12 | (w >> 2 & 0x0FC0) |
