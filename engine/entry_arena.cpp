@@ -125,8 +125,7 @@ void EntryArena::Reserve(size_t more, size_t pieces) {
   // Allocated even for text that is all line breaks: the copy's blocks
   // need the room past the end.
   if (!text_ || text_size_ + more > text_capacity_) {
-    const size_t capacity =
-        std::max(text_size_ + more, text_capacity_ + text_capacity_ / 4);
+    const size_t capacity = GrownCapacity(text_size_ + more, text_capacity_);
     // Left as it is rather than zeroed: every unit is written before it is
     // read.
     std::unique_ptr<char16_t[]> grown(new char16_t[capacity + kBlock]);

@@ -10,13 +10,18 @@
 
 namespace lotwheel {
 
-// Gives v room for `needed` elements. It grows by a quarter at least, so
-// that many small adds copy each element only a few times, and so that no
-// more than a fifth of the memory stands unused.
+// The room to grow to from `capacity` for `needed` elements: a quarter more
+// at least, so that many small adds copy each element only a few times, and
+// so that no more than a fifth of the memory stands unused.
+inline size_t GrownCapacity(size_t needed, size_t capacity) {
+  return std::max(needed, capacity + capacity / 4);
+}
+
+// Gives v room for `needed` elements, growing as GrownCapacity says.
 template <typename T>
 void ReserveGrowing(std::vector<T>& v, size_t needed) {
   if (needed <= v.capacity()) return;
-  v.reserve(std::max(needed, v.capacity() + v.capacity() / 4));
+  v.reserve(GrownCapacity(needed, v.capacity()));
 }
 
 // Entries are kept in the order they were added, each known by its id, its
