@@ -50,6 +50,12 @@ AddOutcome DrawSession::AddLines(std::u16string_view text) {
   return AddOutcome::Added;
 }
 
+void DrawSession::Reserve(size_t units, size_t pieces) {
+  pieces = std::min(pieces, static_cast<size_t>(kMaxEntries) - source_.size());
+  ReserveGrowing(source_, source_.size() + pieces);
+  arena_.Reserve(units, pieces);
+}
+
 void DrawSession::ClearLists() {
   // Swapped with empty lists rather than cleared, which would keep the
   // memory.

@@ -30,6 +30,11 @@ class DrawSession {
   // (std::bad_alloc, std::length_error), throws and leaves both lists as
   // they were.
   AddOutcome AddLines(std::u16string_view text);
+  // Makes room for a text of `units` units cut in `pieces` pieces, to be
+  // added in parts: each part is then copied once, where every AddLines
+  // would otherwise grow the list on its own. Room for more pieces than the
+  // list can take is never made. Changes neither list.
+  void Reserve(size_t units, size_t pieces);
   void ClearLists();
   // Moves the requested number of random entries to the end of the output.
   DrawOutcome Draw(std::u16string_view count_text);

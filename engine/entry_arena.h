@@ -48,11 +48,11 @@ class EntryArena final {
   void Append(std::u16string_view text, size_t pieces);
   // Forgets every entry and gives their memory back.
   void Clear();
-
- private:
   // Makes room for `more` units of text and `pieces` entries, in one go so
   // that nothing moves once the copying starts.
   void Reserve(size_t more, size_t pieces);
+
+ private:
 
   // The text of all entries, one after the other, with room for
   // text_capacity_ units and a few more: a copy may then move whole blocks

@@ -66,6 +66,25 @@ TEST(AddLinesTest, CutsAtACrLfWhereverItFallsInALongText) {
   }
 }
 
+TEST(ReserveTest, ChangesNoListAndAddingAfterItGivesTheSameLists) {
+  // Room for too few pieces, for enough, and for more than a list takes.
+  for (const size_t pieces : {size_t{1}, size_t{5}, size_t{100000}}) {
+    ScriptedSession plain, reserved;
+    for (ScriptedSession* f : {&plain, &reserved}) {
+      f->session.AddLines(u"P\r\nQ");
+      f->session.Draw(u"1");
+    }
+    reserved.session.Reserve(8 * pieces, pieces);
+    EXPECT_EQ(reserved.Source(), plain.Source()) << pieces;
+    for (const std::u16string part :
+         {u"a long entrant name\r\n\r\nthird", u"x", u"\xD83D\xDE00\r\nz"}) {
+      for (ScriptedSession* f : {&plain, &reserved}) f->session.AddLines(part);
+    }
+    EXPECT_EQ(reserved.Source(), plain.Source()) << pieces;
+    EXPECT_EQ(reserved.Output(), plain.Output()) << pieces;
+  }
+}
+
 TEST(LimitTest, EachListHoldsAtMost32767AndRefusalsChangeNothing) {
   ScriptedSession f;
   DrawSession& s = f.session;

@@ -39,6 +39,12 @@ TEST(OutOfMemoryTest, EveryOperationCompletesOrChangesNothing) {
                     u"first new entrant\r\nsecond new entrant\r\n\r\n"
                     u"fourth new entrant") == AddOutcome::Added;
        }},
+      {"Reserve and AddLines",
+       [](DrawSession& s) {
+         s.Reserve(100, 4);
+         return s.AddLines(u"first new entrant\r\n\r\nthird") ==
+                AddOutcome::Added;
+       }},
       {"Draw some",
        [](DrawSession& s) { return s.Draw(u"２") == DrawOutcome::Drawn; }},
       {"Draw all",
