@@ -53,7 +53,6 @@ class EntryArena final {
   void Reserve(size_t more, size_t pieces);
 
  private:
-
   // The text of all entries, one after the other, with room for
   // text_capacity_ units and a few more: a copy may then move whole blocks
   // of units and let the last one run past the end.
