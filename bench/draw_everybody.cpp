@@ -2,10 +2,12 @@
 // start: reads a UTF-8 file of names, one a line, adds them, draws everybody
 // and writes the export, UTF-8 with CR LF, to a file.
 //   draw_everybody NAMES OUTPUT
+// Nothing is written when a name cannot be read or added.
 #include <algorithm>
 #include <bit>
 #include <cstdio>
 #include <cstring>
+#include <exception>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -28,14 +30,15 @@ constexpr char16_t kReplacement = u'\uFFFD';
 // write has this much room past its end.
 constexpr size_t kBlock = 16;
 
-// The file goes in, and the export out, a piece at a time through a small
-// buffer that stays in the cache: a buffer the size of the file would cost
-// a fresh page of memory for every 4 KB, which takes longer than the
-// conversion itself. Both come from the heap, whose freed blocks the
-// program keeps: the pages of the one that reads are used again by the
-// entries, and the one that writes uses again those of the text read.
+// The file goes in, and the export out, a piece at a time through small
+// buffers that stay in the cache: the only copy of the whole text is then
+// the session's own. A buffer the size of the file would cost a fresh page
+// of memory for every 4 KB, which takes longer than the conversion itself.
 constexpr size_t kPieceBytes = 1 << 16;
-constexpr size_t kPieceUnits = kPieceBytes / 4;  // three bytes each at most
+// The export goes out in pieces of up to this many units, and the entry
+// that ends a piece with its CR LF.
+constexpr size_t kPieceUnits = kPieceBytes / 4;
+constexpr size_t kOutBytes = 3 * (kPieceUnits + 2);  // three bytes a unit
 
 // A buffer of n elements left as they are: the pages of what is never
 // written are never touched.
@@ -186,29 +189,35 @@ size_t WidenPiece(std::string_view bytes, bool last, const char16_t* start,
   return i;
 }
 
-// The file as the entry box would hold it, written to out, which has room
-// for two units a byte and kBlock more; no line break after the last line,
-// which would add an empty entry. False when the file cannot be read.
-bool ReadEntryText(FILE* file, size_t size, char16_t* out,
-                   std::u16string_view& text) {
-  const auto piece_buffer = Buffer<char>(kPieceBytes);
-  char* const piece = piece_buffer.get();
-  const char16_t* const start = out;
-  size_t held = 0;  // bytes at the front of piece, not yet converted
-  for (size_t read = 0; read < size || held > 0;) {
-    // Never past the size the buffer was made for, even if the file grows.
-    const size_t got = std::fread(
-        piece + held, 1, std::min(kPieceBytes - held, size - read), file);
-    if (got == 0 && read < size) return false;
-    read += got;
-    held += got;
-    const size_t taken = WidenPiece({piece, held}, read == size, start, out);
-    held -= taken;
-    std::memmove(piece, piece + taken, held);
+// Where the front of the bytes held can be cut off and added on its own:
+// at the last LF with a line after it, which leaves `lines` bytes of lines
+// before it (less the CR of a CR LF) and the rest from `rest` on. The byte
+// after the LF must be neither CR nor LF, so that what is left is never one
+// empty line, and what is cut off must not be one empty line either:
+// AddLines reads an empty text as no line at all. False when no LF will do.
+bool FindCut(std::string_view held, size_t& lines, size_t& rest) {
+  if (held.size() < 2) return false;
+  for (size_t lf = held.rfind('\n', held.size() - 2);
+       lf != std::string_view::npos && lf > 0; lf = held.rfind('\n', lf - 1)) {
+    if (held[lf + 1] != '\r' && held[lf + 1] != '\n') {
+      lines = held[lf - 1] == '\r' ? lf - 1 : lf;
+      rest = lf + 1;
+      return lines > 0;
+    }
   }
-  text = {start, static_cast<size_t>(out - start)};
-  if (text.ends_with(u"\r\n")) text.remove_suffix(2);
-  return true;
+  return false;
+}
+
+// Converts whole lines of the file to units at `units`, as the entry box
+// would hold them, and adds them. The file's `last` line break is dropped:
+// it would add an empty entry. False when the list is full.
+bool AddPart(std::string_view lines, bool last, char16_t* units,
+             DrawSession& session) {
+  char16_t* end = units;
+  WidenPiece(lines, true, units, end);
+  std::u16string_view text(units, static_cast<size_t>(end - units));
+  if (last && text.ends_with(u"\r\n")) text.remove_suffix(2);
+  return session.AddLines(text) == AddOutcome::Added;
 }
 
 // How many of the units at `in` (of which `left` remain) are ASCII, all of
@@ -287,28 +296,67 @@ char* EncodeUtf8(std::u16string_view text, char* out) {
   return out;
 }
 
-// Writes the text to the file as UTF-8.
-bool WriteUtf8(const char* path, std::u16string_view text) {
-  const auto piece_buffer = Buffer<char>(3 * kPieceUnits + kBlock);
-  char* const piece = piece_buffer.get();
-  const File file = OpenFile(path, "wb");
-  if (!file) return false;
-  while (!text.empty()) {
-    size_t units = std::min(kPieceUnits, text.size());
-    // A surrogate pair stays in one piece.
-    if (units < text.size() && text[units - 1] >= 0xD800 &&
-        text[units - 1] < 0xDC00) {
-      --units;
-    }
-    const auto size =
-        static_cast<size_t>(EncodeUtf8(text.substr(0, units), piece) - piece);
-    if (std::fwrite(piece, 1, size, file.get()) != size) return false;
-    text.remove_prefix(units);
-  }
-  return std::fflush(file.get()) == 0;
+// Writes the bytes from `piece` to `out` to the file; `out` is then the
+// piece again.
+bool Flush(FILE* file, char* piece, char*& out) {
+  const auto size = static_cast<size_t>(out - piece);
+  out = piece;
+  return std::fwrite(piece, 1, size, file) == size;
 }
 
-// Reads the file into the session; false, with a message, when it cannot.
+bool IsHighSurrogate(char16_t unit) { return unit >= 0xD800 && unit < 0xDC00; }
+
+// Puts the entry and a CR LF into the piece at `out`, which holds kOutBytes
+// and kBlock more, writing the piece to the file first when they do not
+// fit. An entry longer than a piece goes in parts, a surrogate pair whole.
+bool PutEntry(std::u16string_view entry, FILE* file, char* piece, char*& out) {
+  while (entry.size() > kPieceUnits) {
+    const size_t units =
+        kPieceUnits - (IsHighSurrogate(entry[kPieceUnits - 1]) ? 1 : 0);
+    if (!Flush(file, piece, out)) return false;
+    out = EncodeUtf8(entry.substr(0, units), out);
+    entry.remove_prefix(units);
+  }
+  if (static_cast<size_t>(out - piece) + 3 * entry.size() + 2 > kOutBytes &&
+      !Flush(file, piece, out)) {
+    return false;
+  }
+  out = EncodeUtf8(entry, out);
+  *out++ = '\r';
+  *out++ = '\n';
+  return true;
+}
+
+// Writes the export to the file as UTF-8, entry by entry from the output
+// list: the export as one text would want as many fresh pages of memory
+// again as the list's own text.
+bool WriteOutput(const char* path, const DrawSession& session) {
+  const File file = OpenFile(path, "wb");
+  if (!file) return false;
+  const auto piece_buffer = Buffer<char>(kOutBytes + kBlock);
+  char* const piece = piece_buffer.get();
+  char* out = piece;
+  // The entries lie all over the list's text in the order drawn: the text
+  // of one a few places on is fetched into the cache while this one is
+  // written, or each would wait for its own.
+  constexpr int32_t kAhead = 16;
+  const int32_t count = session.OutputCount();
+  for (int32_t k = 0; k < count; ++k) {
+    if (count - k > kAhead) {
+      __builtin_prefetch(
+          session.OutputAt(static_cast<int16_t>(k + kAhead)).data());
+    }
+    if (!PutEntry(session.OutputAt(static_cast<int16_t>(k)), file.get(), piece,
+                  out)) {
+      return false;
+    }
+  }
+  return Flush(file.get(), piece, out) && std::fflush(file.get()) == 0;
+}
+
+// Reads the file into the session a piece at a time, each piece's whole
+// lines added as soon as they are read; false, with a message, when it
+// cannot. A line longer than the piece makes the piece grow.
 bool AddFile(const char* path, DrawSession& session) {
   const File file = OpenFile(path, "rb");
   size_t size = 0;
@@ -316,23 +364,48 @@ bool AddFile(const char* path, DrawSession& session) {
     std::fprintf(stderr, "cannot read %s\n", path);
     return false;
   }
-  const auto units = Buffer<char16_t>(2 * size + kBlock);
-  std::u16string_view text;
-  if (!ReadEntryText(file.get(), size, units.get(), text)) {
-    std::fprintf(stderr, "cannot read %s\n", path);
-    return false;
-  }
-  if (session.AddLines(text) != AddOutcome::Added) {
-    std::fprintf(stderr, "%s has more than %d names\n", path, kMaxEntries);
-    return false;
+  // No entry has more units than its line has bytes.
+  session.Reserve(size, size + 1);
+  size_t capacity = kPieceBytes;
+  auto bytes = Buffer<char>(capacity);
+  // No byte gives more than two units: an LF becomes CR LF.
+  auto units = Buffer<char16_t>(2 * capacity + kBlock);
+  size_t held = 0;  // bytes at the front of `bytes`, not yet added
+  for (size_t read = 0; read < size;) {
+    if (held == capacity) {
+      auto grown = Buffer<char>(2 * capacity);
+      std::memcpy(grown.get(), bytes.get(), held);
+      bytes = std::move(grown);
+      units = Buffer<char16_t>(4 * capacity + kBlock);
+      capacity *= 2;
+    }
+    // Never past the size the file had, even if it grows.
+    const size_t got =
+        std::fread(bytes.get() + held, 1,
+                   std::min(capacity - held, size - read), file.get());
+    if (got == 0) {
+      std::fprintf(stderr, "cannot read %s\n", path);
+      return false;
+    }
+    read += got;
+    held += got;
+    const bool last = read == size;
+    size_t lines = held, rest = held;
+    if (!last && !FindCut({bytes.get(), held}, lines, rest)) continue;
+    if (!AddPart({bytes.get(), lines}, last, units.get(), session)) {
+      std::fprintf(stderr, "%s has more than %d names\n", path, kMaxEntries);
+      return false;
+    }
+    held -= rest;
+    std::memmove(bytes.get(), bytes.get() + rest, held);
   }
   return true;
 }
 
 int Run(const char* names_path, const char* output_path) {
 #if defined(__GLIBC__)
-  // Large blocks from the heap, kept when freed: the draw and the export
-  // then reuse the pages the text was converted in instead of faulting in
+  // Large blocks from the heap, kept when freed: the draw and the writing
+  // then reuse the pages the file was read through instead of faulting in
   // fresh ones.
   mallopt(M_MMAP_THRESHOLD, 64 << 20);
   mallopt(M_TRIM_THRESHOLD, 256 << 20);
@@ -340,7 +413,7 @@ int Run(const char* names_path, const char* output_path) {
   DrawSession session;
   if (!AddFile(names_path, session)) return 1;
   session.Draw(u"0");
-  if (!WriteUtf8(output_path, session.ExportText())) {
+  if (!WriteOutput(output_path, session)) {
     std::fprintf(stderr, "cannot write %s\n", output_path);
     return 1;
   }
@@ -355,5 +428,10 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: %s NAMES OUTPUT\n", argv[0]);
     return 2;
   }
-  return lotwheel::Run(argv[1], argv[2]);
+  try {
+    return lotwheel::Run(argv[1], argv[2]);
+  } catch (const std::exception& e) {  // out of memory, or a text too large
+    std::fprintf(stderr, "%s: %s\n", argv[1], e.what());
+    return 1;
+  }
 }
