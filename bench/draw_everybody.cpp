@@ -35,10 +35,11 @@ constexpr size_t kBlock = 16;
 // the session's own. A buffer the size of the file would cost a fresh page
 // of memory for every 4 KB, which takes longer than the conversion itself.
 constexpr size_t kPieceBytes = 1 << 16;
-// The export goes out in pieces of up to this many units, and the entry
-// that ends a piece with its CR LF.
+// The export goes out in pieces of up to kOutBytes: the UTF-8 of up to
+// kPieceUnits units of entries, three bytes a unit at most, and a CR LF.
+// A longer entry goes out in parts.
 constexpr size_t kPieceUnits = kPieceBytes / 4;
-constexpr size_t kOutBytes = 3 * (kPieceUnits + 2);  // three bytes a unit
+constexpr size_t kOutBytes = 3 * kPieceUnits + 2;
 
 // A buffer of n elements left as they are: the pages of what is never
 // written are never touched.
@@ -145,27 +146,21 @@ char16_t ThreeByteUnit(uint32_t w) {
   return overlong || surrogate ? 0 : c;
 }
 
-// Converts the front of a piece of the file to units at `out`, as the entry
-// box would hold them: each line break a CR LF. Unless the piece is the
-// `last`, it stops short of a sequence that the next piece may finish.
-// Returns how many bytes it took; `start` is where the text starts. No
-// byte gives more than two units (an LF becomes CR LF), and up to kBlock
-// more may be written.
-size_t WidenPiece(std::string_view bytes, bool last, const char16_t* start,
-                  char16_t*& out_end) {
+// Converts whole lines of the file to units at `out`, as the entry box
+// would hold them: each line break a CR LF. Returns where they end. No byte
+// gives more than two units (an LF becomes CR LF), and up to kBlock more
+// may be written.
+char16_t* WidenLines(std::string_view bytes, char16_t* out) {
   const auto* const in = reinterpret_cast<const unsigned char*>(bytes.data());
   const size_t size = bytes.size();
-  // Up to here every sequence is whole in the piece, and four bytes can be
-  // read at once; past it, one may go on in the next piece, and only the
-  // last piece is read to its end.
-  const size_t whole = size < 4 ? 0 : size - 3;
-  const size_t end = last ? size : whole;
-  char16_t* out = out_end;
+  const char16_t* const start = out;
+  // Up to here four bytes can be read at once.
+  const size_t four_fit = size < 4 ? 0 : size - 3;
   size_t i = 0;
-  while (i < end) {
+  while (i < size) {
     const unsigned char lead = in[i];
     if (lead >= 0x80) {
-      const uint32_t four = i < whole
+      const uint32_t four = i < four_fit
                                 ? in[i] | in[i + 1] << 8 | in[i + 2] << 16 |
                                       uint32_t{in[i + 3]} << 24
                                 : 0;
@@ -185,8 +180,7 @@ size_t WidenPiece(std::string_view bytes, bool last, const char16_t* start,
       ++i;
     }
   }
-  out_end = out;
-  return i;
+  return out;
 }
 
 // Where the front of the bytes held can be cut off and added on its own:
@@ -213,8 +207,7 @@ bool FindCut(std::string_view held, size_t& lines, size_t& rest) {
 // it would add an empty entry. False when the list is full.
 bool AddPart(std::string_view lines, bool last, char16_t* units,
              DrawSession& session) {
-  char16_t* end = units;
-  WidenPiece(lines, true, units, end);
+  const char16_t* const end = WidenLines(lines, units);
   std::u16string_view text(units, static_cast<size_t>(end - units));
   if (last && text.ends_with(u"\r\n")) text.remove_suffix(2);
   return session.AddLines(text) == AddOutcome::Added;
