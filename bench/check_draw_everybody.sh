@@ -13,10 +13,10 @@ export LC_ALL=C
 fffd=$'\xef\xbf\xbd'
 repeat() { local i; for ((i = 0; i < $2; ++i)); do printf '%s' "$1"; done; }
 
-# A name in the file, then the name that must come back. Every name is an
-# even number of UTF-16 units long, so that each starts on an even place of
-# the output: the cuts between its pieces, on even places too, then fall
-# inside the surrogate pairs of the name that puts them on odd places.
+# A name in the file, then the name that must come back. A name longer than
+# a piece of the output goes out in parts: the one of a letter and then
+# surrogate pairs has a pair across every even place, where a piece of an
+# even number of units ends.
 cases=(
   'plain!' 'plain!'
   '参加者 No.00001' '参加者 No.00001'
