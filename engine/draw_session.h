@@ -47,7 +47,7 @@ class DrawSession {
   // Read access: a list's count, and its entry at a position from 0 to
   // count - 1 (std::out_of_range otherwise). The entries' text lives in the
   // session, so a view of it stays valid only until the next AddLines,
-  // ClearLists or Draw; copy what must outlive that.
+  // Reserve, ClearLists or Draw; copy what must outlive that.
   int16_t SourceCount() const;
   std::u16string_view SourceAt(int16_t position) const;
   int16_t OutputCount() const;
